@@ -1,0 +1,36 @@
+// Host services used inside the library: showing a message box, line-wise file access on
+// numbered files, and the local timestamp. Not part of the public interface.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "orvane/host.hpp"
+
+namespace OrvaneLib::detail {
+
+// Shows a message box through the installed handler.
+void ShowMessage(const std::string& prompt, MsgIcon icon, const std::string& title);
+
+// Writes one line followed by CR LF to an open numbered file; throws on failure.
+void FileWriteLine(Integer number, std::string_view text);
+// Reads the next line without its line end; a line that is not valid UTF-8 is taken as
+// Windows-1252 and converted. Throws "Input past end of file" when no line remains.
+std::string FileReadLine(Integer number);
+// True when no line remains in a numbered file opened for input.
+bool FileAtEnd(Integer number);
+
+// True only for an existing regular file.
+bool RegularFileExists(const std::string& path);
+
+// Local date and time as text: short date, a blank, long time.
+std::string NowText();
+
+// Converts Windows-1252 bytes to UTF-8.
+std::string Cp1252ToUtf8(std::string_view bytes);
+bool IsValidUtf8(std::string_view bytes);
+
+// Test hook: makes LibraryFolder() answer the given folder ("" restores the real one).
+void SetLibraryFolderOverride(const std::string& folder);
+
+}  // namespace OrvaneLib::detail

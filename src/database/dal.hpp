@@ -1,0 +1,187 @@
+// The data-access layer: the only code of the library that talks to the database engine.
+// It offers what the rules operations rely on: opening a rules file, whole-table and
+// query-result recordsets with an exact record count, column access by name with null cells,
+// appending a row and deleting the current row. Its interface carries no engine types, so a
+// different engine can stand behind it without touching clsDatabase.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace OrvaneLib::dal {
+
+// A failure of the engine, with its description.
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One cell or parameter value.
+class Value {
+public:
+    enum class Type : unsigned char { Null, Integer, Real, Text };
+
+    Value() = default;
+    static Value Int(std::int64_t v) {
+        Value x;
+        x.type_ = Type::Integer;
+        x.i_ = v;
+        return x;
+    }
+    static Value Real(double v) {
+        Value x;
+        x.type_ = Type::Real;
+        x.d_ = v;
+        return x;
+    }
+    static Value Text(std::string v) {
+        Value x;
+        x.type_ = Type::Text;
+        x.s_ = std::move(v);
+        return x;
+    }
+    static Value Bool(bool v) { return Int(v ? 1 : 0); }
+
+    Type type() const { return type_; }
+    bool IsNull() const { return type_ == Type::Null; }
+    std::int64_t AsInt() const { return i_; }    // valid for Type::Integer
+    double AsReal() const { return d_; }         // valid for Type::Real
+    const std::string& AsText() const { return s_; }  // valid for Type::Text
+    std::string& MutableText() { return s_; }
+
+private:
+    Type type_ = Type::Null;
+    std::int64_t i_ = 0;
+    double d_ = 0;
+    std::string s_;
+};
+
+// The column names of one statement's result, shared by the recordsets it produces.
+// `generation` changes whenever the engine had to recompile the statement, so callers
+// may cache positions against (pointer, generation).
+struct Columns {
+    std::vector<std::string> names;
+    int Find(std::string_view name) const;  // case-insensitive; -1 when absent
+};
+
+class Connection;
+
+// How a recordset is opened: a whole table, or a query result that may or may not be
+// updated (only deletion of the current row is ever asked of it).
+enum class Access { Table, Updatable, ReadOnly };
+
+// One equality test of a key lookup. Text compares ignoring letter case; a Boolean test
+// matches stored Booleans (0 false, any other value true) and never a null.
+struct Condition {
+    enum class Kind { Text, Number, Boolean };
+    std::string_view column;
+    Kind kind;
+    std::string_view text;
+    std::int64_t number = 0;
+};
+
+class Recordset {
+public:
+    Recordset();
+    Recordset(Recordset&&) noexcept;
+    Recordset& operator=(Recordset&&) noexcept;
+    ~Recordset();
+
+    // Every row of a table or stored query, in the table's (or the query's) order. When
+    // `columns` is given, only those are loaded; any of them the source lacks is reported
+    // as missing by Field(), as it would be for a full row.
+    static Recordset Open(Connection& db, std::string_view source, Access access,
+                          std::span<const std::string_view> columns = {});
+    // The rows of a table or stored query that match every condition, in its order.
+    static Recordset Lookup(Connection& db, std::string_view source,
+                            std::span<const Condition> conditions, Access access);
+    // A table opened only to append rows: knows the table's columns, loads no rows.
+    static Recordset ForAppend(Connection& db, std::string_view table);
+
+    long RecordCount() const { return static_cast<long>(rowCount_); }
+    bool EndOfRows() const { return current_ >= rowCount_; }
+    void MoveFirst() { current_ = 0; }
+    void MoveNext() {
+        if (current_ < rowCount_) ++current_;
+    }
+
+    const Columns& ColumnSet() const { return *columns_; }
+    const std::shared_ptr<const Columns>& ColumnsHandle() const { return columns_; }
+    bool HasField(std::string_view name) const { return columns_ && columns_->Find(name) >= 0; }
+    // The current row's cell; throws Error when the column does not exist or no row is current.
+    const Value& Field(std::string_view name) const;
+    const Value& FieldAt(int position) const;  // position from ColumnSet()
+
+    // Appending: AddNew starts a pending row, Set fills it (a missing column throws),
+    // Update stores it (a refusal by the engine throws and nothing is stored).
+    void AddNew();
+    void Set(std::string_view column, Value value);
+    void Update();
+
+    // Deletes the current row (for a stored query, the row of its base table it came from).
+    void Delete();
+
+private:
+    Connection* db_ = nullptr;
+    std::string source_;
+    Access access_ = Access::ReadOnly;
+    bool isView_ = false;
+    std::shared_ptr<const Columns> columns_;
+    std::vector<Value> cells_;          // rowCount_ * width_, row by row
+    std::vector<std::int64_t> rowids_;  // row id of each row, when the source has them
+    std::size_t width_ = 0;
+    std::size_t rowCount_ = 0;
+    std::size_t current_ = 0;
+    bool pendingRow_ = false;
+    std::vector<std::pair<std::string, Value>> pending_;
+    // For a stored query opened for update: the base table and, per column, its origin.
+    std::string baseTable_;
+    std::vector<std::pair<int, std::string>> origins_;
+
+    void Load(void* stmt, int skip);
+};
+
+// An open rules database.
+class Connection {
+public:
+    // Opens an existing database file for reading and writing; a file that is missing,
+    // unreadable or not a database throws Error with a clear description.
+    explicit Connection(const std::string& path);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // True when a table or stored query of that name exists (letter case ignored).
+    bool HasObject(std::string_view name);
+    // Runs a script of SQL statements.
+    void Execute(std::string_view sql);
+    // Deletes every row of a table.
+    void DeleteAll(std::string_view table);
+
+    void Begin();
+    void Commit();
+    void Rollback();
+    bool InTransaction() const;
+
+    struct Impl;
+    Impl& impl() { return *impl_; }
+
+private:
+    std::string path_;
+    std::unique_ptr<Impl> impl_;
+};
+
+// Creates a new database file at `path` and runs `script` in it; the file appears only
+// when the whole script succeeded. Throws Error when the file exists or anything fails.
+void CreateDatabase(const std::string& path, std::string_view script);
+
+// Quotes an identifier for use in SQL text.
+std::string QuoteIdent(std::string_view name);
+
+}  // namespace OrvaneLib::dal

@@ -1,0 +1,79 @@
+// Text encodings and the timestamp.
+#include <ctime>
+
+#include "orvane/detail/host_internal.hpp"
+
+namespace OrvaneLib::detail {
+
+bool IsValidUtf8(std::string_view s) {
+    std::size_t i = 0, n = s.size();
+    while (i < n) {
+        auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t len;
+        unsigned int cp;
+        if ((c & 0xE0) == 0xC0) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            len = 4;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + len > n) return false;
+        for (std::size_t k = 1; k < len; ++k) {
+            auto cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        // Reject overlong forms, surrogates and values beyond the Unicode range.
+        if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
+            (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+            return false;
+        i += len;
+    }
+    return true;
+}
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+    // Code points of 0x80..0x9F in Windows-1252; the five undefined bytes map to themselves.
+    static constexpr unsigned short kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (char ch : bytes) {
+        auto c = static_cast<unsigned char>(ch);
+        unsigned int cp = c < 0x80 ? c : c < 0xA0 ? kHigh[c - 0x80] : c;
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::string NowText() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return std::string(text, n);
+}
+
+}  // namespace OrvaneLib::detail

@@ -1,0 +1,83 @@
+#include "support.hpp"
+
+#include <atomic>
+#include <cstdlib>
+#include <sstream>
+
+#include "database/dal.hpp"
+
+namespace orvane_test {
+
+TempDir::TempDir() {
+    static std::atomic<int> counter{0};
+    std::ostringstream name;
+    name << "orvane-test-" << ::getpid() << "-" << counter++;
+    path_ = fs::temp_directory_path() / name.str();
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+}
+
+MessageCapture::MessageCapture() {
+    previous_ = OrvaneLib::SetMessageBoxHandler(
+        [this](const std::string& prompt, OrvaneLib::MsgIcon icon, const std::string& title) {
+            boxes_.push_back({prompt, icon, title});
+        });
+}
+
+MessageCapture::~MessageCapture() { OrvaneLib::SetMessageBoxHandler(previous_); }
+
+OrvaneTest::OrvaneTest() {
+    libDir_ = dir_.file("lib");
+    regDir_ = dir_.file("registry");
+    fs::create_directories(libDir_);
+    ::setenv("ORVANE_REGISTRY_DIR", regDir_.c_str(), 1);
+    OrvaneLib::detail::SetLibraryFolderOverride(libDir_);
+}
+
+OrvaneTest::~OrvaneTest() {
+    OrvaneLib::detail::SetLibraryFolderOverride("");
+    ::unsetenv("ORVANE_REGISTRY_DIR");
+}
+
+std::string OrvaneTest::MakeDatabase(const std::string& name, bool sample,
+                                     const std::string& extraSql) {
+    std::string path = dir_.file(name);
+    OrvaneLib::CreateRulesDatabase(path, sample);
+    if (!extraSql.empty()) Exec(path, extraSql);
+    return path;
+}
+
+void OrvaneTest::Exec(const std::string& path, const std::string& sql) {
+    OrvaneLib::dal::Connection db(path);
+    db.Execute(sql);
+}
+
+void OrvaneTest::InstallSampleDatabase() {
+    const char* sample = std::getenv("ORVANE_TEST_SAMPLE_DB");
+    ASSERT_NE(sample, nullptr);
+    fs::copy_file(sample, fs::path(libDir_) / "Orvane.mdb", fs::copy_options::overwrite_existing);
+}
+
+std::string OrvaneTest::LogPath(int number) const {
+    return libDir_ + "/Orvane - " + std::to_string(number) + ".log";
+}
+
+std::string OrvaneTest::ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void OrvaneTest::WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+}  // namespace orvane_test

@@ -1,0 +1,77 @@
+// Shared test fixtures: temporary folders, captured message boxes, an isolated registry
+// and library folder, and scratch rules databases.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "orvane/detail/host_internal.hpp"
+#include "orvane/orvane.hpp"
+
+namespace orvane_test {
+
+namespace fs = std::filesystem;
+
+// A fresh folder, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const fs::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+struct Box {
+    std::string prompt;
+    OrvaneLib::MsgIcon icon;
+    std::string title;
+};
+
+// Records every message box shown while it lives.
+class MessageCapture {
+public:
+    MessageCapture();
+    ~MessageCapture();
+    const std::vector<Box>& boxes() const { return boxes_; }
+    void clear() { boxes_.clear(); }
+    std::size_t size() const { return boxes_.size(); }
+    const Box& last() const { return boxes_.back(); }
+
+private:
+    std::vector<Box> boxes_;
+    OrvaneLib::MessageBoxHandler previous_;
+};
+
+// Base fixture: every test gets its own registry folder and library folder (so the log
+// file and the default database location are private), and captured message boxes.
+class OrvaneTest : public ::testing::Test {
+protected:
+    OrvaneTest();
+    ~OrvaneTest() override;
+
+    // A new rules database in the test folder, from the schema (optionally with the sample
+    // content) followed by `extraSql`.
+    std::string MakeDatabase(const std::string& name, bool sample = false,
+                             const std::string& extraSql = "");
+    // Runs SQL directly against a database file.
+    static void Exec(const std::string& path, const std::string& sql);
+    // Copies the built sample database into the library folder, as an installation has it.
+    void InstallSampleDatabase();
+    std::string LogPath(int number = 1) const;
+    static std::string ReadFile(const std::string& path);
+    static void WriteFile(const std::string& path, const std::string& bytes);
+
+    TempDir dir_;
+    std::string libDir_;
+    std::string regDir_;
+    MessageCapture boxes_;
+};
+
+}  // namespace orvane_test
