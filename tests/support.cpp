@@ -64,6 +64,20 @@ void OrvaneTest::InstallSampleDatabase() {
     fs::copy_file(sample, fs::path(libDir_) / "Orvane.mdb", fs::copy_options::overwrite_existing);
 }
 
+void OrvaneTest::InstallDatabase(const std::string& path) {
+    fs::copy_file(path, DefaultDatabasePath(), fs::copy_options::overwrite_existing);
+}
+
+std::unique_ptr<OrvaneLib::clsDatabase> OrvaneTest::OpenScratch(const std::string& extraSql,
+                                                                bool sample) {
+    static int n = 0;
+    std::string path = MakeDatabase("scratch" + std::to_string(n++) + ".mdb", sample, extraSql);
+    InstallDatabase(path);
+    auto db = std::make_unique<OrvaneLib::clsDatabase>();
+    boxes_.clear();
+    return db;
+}
+
 std::string OrvaneTest::LogPath(int number) const {
     return libDir_ + "/Orvane - " + std::to_string(number) + ".log";
 }

@@ -18,13 +18,13 @@ namespace fs = std::filesystem;
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     const fs::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     fs::path path_;
 };
 
@@ -36,7 +36,7 @@ struct Box {
 
 // Records every message box shown while it lives.
 class MessageCapture {
-public:
+  public:
     MessageCapture();
     ~MessageCapture();
     const std::vector<Box>& boxes() const { return boxes_; }
@@ -44,7 +44,7 @@ public:
     std::size_t size() const { return boxes_.size(); }
     const Box& last() const { return boxes_.back(); }
 
-private:
+  private:
     std::vector<Box> boxes_;
     OrvaneLib::MessageBoxHandler previous_;
 };
@@ -52,7 +52,7 @@ private:
 // Base fixture: every test gets its own registry folder and library folder (so the log
 // file and the default database location are private), and captured message boxes.
 class OrvaneTest : public ::testing::Test {
-protected:
+  protected:
     OrvaneTest();
     ~OrvaneTest() override;
 
@@ -64,6 +64,12 @@ protected:
     static void Exec(const std::string& path, const std::string& sql);
     // Copies the built sample database into the library folder, as an installation has it.
     void InstallSampleDatabase();
+    // Makes `path` the database next to the library, so a new clsDatabase opens it.
+    void InstallDatabase(const std::string& path);
+    // A clsDatabase on a fresh schema-only database (plus `extraSql`), boxes cleared.
+    std::unique_ptr<OrvaneLib::clsDatabase> OpenScratch(const std::string& extraSql = "",
+                                                        bool sample = false);
+    std::string DefaultDatabasePath() const { return libDir_ + "/Orvane.mdb"; }
     std::string LogPath(int number = 1) const;
     static std::string ReadFile(const std::string& path);
     static void WriteFile(const std::string& path, const std::string& bytes);

@@ -14,7 +14,7 @@ using Single = float;
 
 // Base of every public class; lets callers create objects by name.
 class Object {
-public:
+  public:
     virtual ~Object();
     virtual std::string ClassName() const = 0;
 };
@@ -25,7 +25,7 @@ std::shared_ptr<Object> CreateObject(const std::string& progId);
 // What every list operation of clsDatabase returns: values at LBound()..UBound().
 // The empty form is a single empty text at index 0.
 class ListResult {
-public:
+  public:
     ListResult();  // the empty form
     ListResult(int lbound, std::vector<std::string> values);
 
@@ -36,7 +36,7 @@ public:
     bool IsEmptyForm() const;
     const std::vector<std::string>& Values() const { return values_; }
 
-private:
+  private:
     int lbound_;
     std::vector<std::string> values_;
 };
@@ -50,8 +50,8 @@ bool RegisterClass(const char* className, Factory factory);
 }  // namespace OrvaneLib
 
 // Registers a public class for CreateObject; used once per class in its source file.
-#define ORVANE_REGISTER_CLASS(cls)                                                      \
-    namespace {                                                                         \
-    const bool orvaneRegistered_##cls = ::OrvaneLib::detail::RegisterClass(             \
+#define ORVANE_REGISTER_CLASS(cls)                                                               \
+    namespace {                                                                                  \
+    const bool orvaneRegistered_##cls = ::OrvaneLib::detail::RegisterClass(                      \
         #cls, []() -> std::shared_ptr<::OrvaneLib::Object> { return std::make_shared<cls>(); }); \
     }

@@ -239,10 +239,6 @@ std::string SelectText(std::string_view source, std::span<const std::string_view
     return sql;
 }
 
-bool MentionsMissing(const std::string& error, std::string_view what) {
-    return error.find(what) != std::string::npos;
-}
-
 }  // namespace
 
 void Recordset::Load(void* rawStmt, int skip) {
@@ -301,8 +297,10 @@ Opened PrepareSelect(Connection& db, std::string_view source,
     auto& impl = db.impl();
     std::string error;
     auto* c = impl.Prepare(SelectText(source, columns, conditions, true, ordered), 1, &error);
-    if (c) return {c, false};
-    if (!MentionsMissing(error, "rowid")) throw Error(error);
+    if (!c) throw Error(error);
+    // A table's row id comes from the table itself; a stored query yields a row id without
+    // an origin, and its rows must keep the query's own order.
+    if (sqlite3_column_table_name(c->stmt, 0)) return {c, false};
     c = impl.Prepare(SelectText(source, columns, conditions, false, ordered), 0, &error);
     if (!c) throw Error(error);
     return {c, true};
@@ -445,7 +443,8 @@ void Recordset::Update() {
 }
 
 void Recordset::Delete() {
-    if (access_ == Access::ReadOnly) throw Error("Operation is not supported for this type of object.");
+    if (access_ == Access::ReadOnly)
+        throw Error("Operation is not supported for this type of object.");
     if (current_ >= rowCount_) throw Error("No current record.");
     auto& impl = db_->impl();
     if (!isView_) {
@@ -468,8 +467,8 @@ void Recordset::Delete() {
         impl.Bind(find.stmt, static_cast<int>(i + 1), FieldAt(origins_[i].first));
     int rc = sqlite3_step(find.stmt);
     if (rc != SQLITE_ROW) {
-        std::string message = rc == SQLITE_DONE ? "The record to delete no longer exists."
-                                                : sqlite3_errmsg(impl.db);
+        std::string message =
+            rc == SQLITE_DONE ? "The record to delete no longer exists." : sqlite3_errmsg(impl.db);
         sqlite3_reset(find.stmt);
         throw Error(message);
     }
@@ -487,7 +486,8 @@ void CreateDatabase(const std::string& path, std::string_view script) {
     std::string temp = path + ".creating";
     std::remove(temp.c_str());
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc =
+        sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::string error;
     if (rc == SQLITE_OK) {
         std::string text = "BEGIN;\n" + std::string(script) + "\nCOMMIT;";

@@ -17,13 +17,13 @@ namespace OrvaneLib::dal {
 
 // A failure of the engine, with its description.
 class Error : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // One cell or parameter value.
 class Value {
-public:
+  public:
     enum class Type : unsigned char { Null, Integer, Real, Text };
 
     Value() = default;
@@ -49,12 +49,12 @@ public:
 
     Type type() const { return type_; }
     bool IsNull() const { return type_ == Type::Null; }
-    std::int64_t AsInt() const { return i_; }    // valid for Type::Integer
-    double AsReal() const { return d_; }         // valid for Type::Real
+    std::int64_t AsInt() const { return i_; }         // valid for Type::Integer
+    double AsReal() const { return d_; }              // valid for Type::Real
     const std::string& AsText() const { return s_; }  // valid for Type::Text
     std::string& MutableText() { return s_; }
 
-private:
+  private:
     Type type_ = Type::Null;
     std::int64_t i_ = 0;
     double d_ = 0;
@@ -86,7 +86,7 @@ struct Condition {
 };
 
 class Recordset {
-public:
+  public:
     Recordset();
     Recordset(Recordset&&) noexcept;
     Recordset& operator=(Recordset&&) noexcept;
@@ -126,7 +126,7 @@ public:
     // Deletes the current row (for a stored query, the row of its base table it came from).
     void Delete();
 
-private:
+  private:
     Connection* db_ = nullptr;
     std::string source_;
     Access access_ = Access::ReadOnly;
@@ -148,7 +148,7 @@ private:
 
 // An open rules database.
 class Connection {
-public:
+  public:
     // Opens an existing database file for reading and writing; a file that is missing,
     // unreadable or not a database throws Error with a clear description.
     explicit Connection(const std::string& path);
@@ -172,7 +172,7 @@ public:
     struct Impl;
     Impl& impl() { return *impl_; }
 
-private:
+  private:
     std::string path_;
     std::unique_ptr<Impl> impl_;
 };

@@ -8,8 +8,8 @@ namespace OrvaneLib {
 
 namespace {
 void DefaultHandler(const std::string& prompt, MsgIcon icon, const std::string& title) {
-    std::cerr << title << ": " << prompt << " [" << (icon == MsgIcon::Critical ? "Critical" : "Exclamation")
-              << "]" << std::endl;
+    std::cerr << title << ": " << prompt << " ["
+              << (icon == MsgIcon::Critical ? "Critical" : "Exclamation") << "]" << std::endl;
 }
 
 struct HandlerSlot {

@@ -32,7 +32,8 @@ std::string StoreFolder() {
 }
 
 std::string StorePath(RegRoot root) {
-    return StoreFolder() + (root == RegRoot::LocalMachine ? "/LocalMachine.reg" : "/CurrentUser.reg");
+    return StoreFolder() +
+           (root == RegRoot::LocalMachine ? "/LocalMachine.reg" : "/CurrentUser.reg");
 }
 
 bool SameText(const std::string& a, const std::string& b) {
@@ -54,13 +55,26 @@ std::string Escape(const std::string& s) {
     std::string out;
     for (char c : s) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '=': out += "\\="; break;
-            case '[': out += "\\["; break;
-            case ']': out += "\\]"; break;
-            default: out += c;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '=':
+                out += "\\=";
+                break;
+            case '[':
+                out += "\\[";
+                break;
+            case ']':
+                out += "\\]";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -125,7 +139,8 @@ bool WriteStore(const std::string& file, const std::vector<Key>& keys) {
     std::string text = "; OrvaneLib registry store\n";
     for (const auto& key : keys) {
         text += "[" + Escape(key.path) + "]\n";
-        for (const auto& [name, value] : key.values) text += Escape(name) + "=" + Escape(value) + "\n";
+        for (const auto& [name, value] : key.values)
+            text += Escape(name) + "=" + Escape(value) + "\n";
     }
     std::string temp = file + ".tmp" + std::to_string(::getpid());
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
