@@ -1,5 +1,7 @@
 #include "database/convert.hpp"
 
+#include "orvane/detail/host_internal.hpp"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -20,24 +22,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-// Reads a whole text as a decimal number: optional sign, digits, optional fraction.
-bool ParseNumber(std::string_view text, double& out) {
-    std::string_view s = Trim(text);
-    if (s.empty()) return false;
-    std::size_t i = 0;
-    if (s[i] == '+' || s[i] == '-') ++i;
-    std::size_t digits = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
-    }
-    if (digits == 0 || i != s.size()) return false;
-    std::string copy(s[0] == '+' ? s.substr(1) : s);
-    out = std::strtod(copy.c_str(), nullptr);
-    return true;
-}
-
 double Number(const dal::Value& v) {
     switch (v.type()) {
         case dal::Value::Type::Null:
@@ -48,7 +32,7 @@ double Number(const dal::Value& v) {
             return v.AsReal();
         case dal::Value::Type::Text: {
             double d = 0;
-            if (!ParseNumber(v.AsText(), d)) {
+            if (!ParseNumberText(v.AsText(), d)) {
                 std::string_view t = Trim(v.AsText());
                 // Booleans stored as text convert the way the engine converts them.
                 if (t.size() == 4 || t.size() == 5) {
@@ -110,19 +94,6 @@ Single CellSingle(const dal::Value& v) {
 
 bool CellBool(const dal::Value& v) { return Number(v) != 0; }
 
-bool TextToBool(const std::string& text) {
-    std::string_view t = Trim(text);
-    auto same = [&](std::string_view word) {
-        if (t.size() != word.size()) return false;
-        for (std::size_t i = 0; i < t.size(); ++i)
-            if (std::tolower(static_cast<unsigned char>(t[i])) != word[i]) return false;
-        return true;
-    };
-    if (same("true")) return true;
-    if (same("false")) return false;
-    double d = 0;
-    if (ParseNumber(t, d)) return d != 0;
-    Mismatch();
-}
+bool TextToBool(const std::string& text) { return TextToBoolean(text); }
 
 }  // namespace OrvaneLib::detail

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -67,6 +68,21 @@ class Value {
 struct Columns {
     std::vector<std::string> names;
     int Find(std::string_view name) const;  // case-insensitive; -1 when absent
+
+    // The positions of a caller's column names (-1 for absent ones), worked out once per
+    // caller key for the lifetime of this column set. Not for concurrent use.
+    template <class NameAt>
+    const std::vector<int>& Positions(const void* key, std::size_t count, NameAt nameAt) const {
+        for (const auto& [k, positions] : resolved_)
+            if (k == key) return positions;
+        std::vector<int> positions(count);
+        for (std::size_t i = 0; i < count; ++i) positions[i] = Find(nameAt(i));
+        resolved_.emplace_back(key, std::move(positions));
+        return resolved_.back().second;
+    }
+
+private:
+    mutable std::deque<std::pair<const void*, std::vector<int>>> resolved_;  // stable references
 };
 
 class Connection;
@@ -113,6 +129,7 @@ class Recordset {
     const Columns& ColumnSet() const { return *columns_; }
     const std::shared_ptr<const Columns>& ColumnsHandle() const { return columns_; }
     bool HasField(std::string_view name) const { return columns_ && columns_->Find(name) >= 0; }
+    bool HasRow() const { return current_ < rowCount_; }
     // The current row's cell; throws Error when the column does not exist or no row is current.
     const Value& Field(std::string_view name) const;
     const Value& FieldAt(int position) const;  // position from ColumnSet()

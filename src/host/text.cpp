@@ -1,5 +1,8 @@
 // Text encodings and the timestamp.
+#include <cctype>
+#include <cstdlib>
 #include <ctime>
+#include <stdexcept>
 
 #include "orvane/detail/host_internal.hpp"
 
@@ -74,6 +77,54 @@ std::string NowText() {
     char text[64];
     std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     return std::string(text, n);
+}
+
+}  // namespace OrvaneLib::detail
+
+namespace OrvaneLib::detail {
+
+bool ParseNumberText(std::string_view text, double& value) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+    std::string_view s = text.substr(b, e - b);
+    std::size_t i = 0, digits = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1, expDigits = 0;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        while (j < s.size() && s[j] >= '0' && s[j] <= '9') ++j, ++expDigits;
+        if (expDigits == 0) return false;
+        i = j;
+    }
+    if (i != s.size()) return false;
+    std::string copy(s);
+    value = std::strtod(copy.c_str(), nullptr);
+    return true;
+}
+
+bool TextToBoolean(std::string_view text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && text[b] == ' ') ++b;
+    while (e > b && text[e - 1] == ' ') --e;
+    std::string_view t = text.substr(b, e - b);
+    auto same = [&](std::string_view word) {
+        if (t.size() != word.size()) return false;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(t[i])) != word[i]) return false;
+        return true;
+    };
+    if (same("true")) return true;
+    if (same("false")) return false;
+    double d = 0;
+    if (ParseNumberText(t, d)) return d != 0;
+    throw std::runtime_error("Type mismatch");
 }
 
 }  // namespace OrvaneLib::detail

@@ -30,6 +30,12 @@ std::string NowText();
 std::string Cp1252ToUtf8(std::string_view bytes);
 bool IsValidUtf8(std::string_view bytes);
 
+// Reads a whole text (blanks around it ignored) as a decimal number: optional sign, digits,
+// optional decimal point and fraction, optional exponent. False when it is not one.
+bool ParseNumberText(std::string_view text, double& value);
+// "True"/"False" in any letter case, or a number (non-zero is true); throws "Type mismatch".
+bool TextToBoolean(std::string_view text);
+
 // Test hook: makes LibraryFolder() answer the given folder ("" restores the real one).
 void SetLibraryFolderOverride(const std::string& folder);
 
