@@ -3,5 +3,6 @@
 
 #include "orvane/database.hpp"
 #include "orvane/host.hpp"
+#include "orvane/lists.hpp"
 #include "orvane/registry.hpp"
 #include "orvane/types.hpp"
