@@ -1,7 +1,9 @@
 // OrvaneLib: access to the rules database of a science-fantasy role-playing game.
 #pragma once
 
+#include "orvane/attacks.hpp"
 #include "orvane/database.hpp"
 #include "orvane/host.hpp"
+#include "orvane/lists.hpp"
 #include "orvane/registry.hpp"
 #include "orvane/types.hpp"
