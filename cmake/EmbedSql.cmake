@@ -8,8 +8,12 @@ function(append_scripts var files)
   endforeach()
   set(${var} "${text}" PARENT_SCOPE)
 endfunction()
-append_scripts(schema "${SCHEMA}")
-append_scripts(sample "${SAMPLE}")
+file(GLOB schema_files ${SCHEMA_DIR}/*.sql)
+file(GLOB sample_files ${SAMPLE_DIR}/*.sql)
+list(SORT schema_files)
+list(SORT sample_files)
+append_scripts(schema "${schema_files}")
+append_scripts(sample "${sample_files}")
 file(WRITE ${OUT}.tmp
 "// Generated from schema/*.sql and sample/*.sql; do not edit.
 namespace OrvaneLib::detail {

@@ -3,6 +3,8 @@
 #include "orvane/records/core.hpp"
 #include "support.hpp"
 
+#include <set>
+
 namespace orvane_test {
 namespace {
 
@@ -49,7 +51,8 @@ TEST_F(RecordTableTest, SampleHomeworldsAgesAndSizes) {
 }
 
 TEST_F(RecordTableTest, ListsFallBackToTheTableWithoutTheirQuery) {
-    auto db = OpenScratch("DROP VIEW qryAges; INSERT INTO tblAges (Age, \"Order\") VALUES ('B', 2), ('A', 1);");
+    auto db = OpenScratch(
+        "DROP VIEW qryAges; INSERT INTO tblAges (Age, \"Order\") VALUES ('B', 2), ('A', 1);");
     ListResult ages = db->AgeList();
     ASSERT_EQ(ages.size(), 2u);
     EXPECT_EQ(ages[1], "B");
@@ -79,7 +82,8 @@ TEST_F(RecordTableTest, EmptyTablesEmptyKeysAndMissingRows) {
         "Property Let: DelSize()\r\nA Size Search field was not corretly Identified.",
     };
     ASSERT_EQ(boxes_.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(boxes_.boxes()[i].prompt, expected[i]);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(boxes_.boxes()[i].prompt, expected[i]);
 }
 
 TEST_F(RecordTableTest, AddAppendsDuplicatesAndDeleteRemovesOnePerCall) {
@@ -106,8 +110,10 @@ TEST_F(RecordTableTest, AddAppendsDuplicatesAndDeleteRemovesOnePerCall) {
 
 TEST_F(RecordTableTest, NullInAnAlwaysReadColumnFailsTheRead) {
     auto db = OpenScratch(
-        "INSERT INTO tblAges (Age, Dead, Str, Dex, Con, Int, Wis, Cha) VALUES ('Young', 0, 0, NULL, 0, 0, 0, 0);"
-        "INSERT INTO tblAges (Age, Dead, Str, Dex, Con, Int, Wis, Cha, \"Order\") VALUES ('Old', 0, 0, 0, 0, 0, 0, 0, NULL);"
+        "INSERT INTO tblAges (Age, Dead, Str, Dex, Con, Int, Wis, Cha) VALUES ('Young', 0, 0, "
+        "NULL, 0, 0, 0, 0);"
+        "INSERT INTO tblAges (Age, Dead, Str, Dex, Con, Int, Wis, Cha, \"Order\") VALUES ('Old', "
+        "0, 0, 0, 0, 0, 0, 0, NULL);"
         "INSERT INTO tblSizes (Name, Attack, Defense, Hide, Punch) VALUES ('Big', 1, 2, 'x', 4);");
     EXPECT_EQ(db->GetAgeInfo("Young"), nullptr);
     EXPECT_EQ(db->GetAgeInfo("Old"), nullptr);  // "Order" exists, so its null fails too
@@ -196,15 +202,20 @@ TEST_F(RecordTableTest, LogLinesOfReadsCarryTheirStatement) {
     clsAge age;
     db->Logging(false);
     std::string log = ReadFile(LogPath(1));
-    EXPECT_NE(log.find("\tProperty Get: GetAgeInfo(Old)\tUnable to locate an Age matching your criteria.\t"
-                       "SELECT tblAges.*, tblAges.Age From tblAges Where (((tblAges.Age) = \"Old\"))\r\n"),
+    EXPECT_NE(
+        log.find(
+            "\tProperty Get: GetAgeInfo(Old)\tUnable to locate an Age matching your criteria.\t"
+            "SELECT tblAges.*, tblAges.Age From tblAges Where (((tblAges.Age) = \"Old\"))\r\n"),
+        std::string::npos);
+    EXPECT_NE(log.find("\tSELECT tblSizes.*, tblSizes.Name From tblSizes Where (((tblSizes.Name) = "
+                       "\"Huge\"))\r\n"),
               std::string::npos);
-    EXPECT_NE(log.find("\tSELECT tblSizes.*, tblSizes.Name From tblSizes Where (((tblSizes.Name) = \"Huge\"))\r\n"),
+    EXPECT_NE(
+        log.find("\tProperty Get: HomeworldInfo(Addis)\tUnable to locate a Homeworld matching your "
+                 "criteria.\r\n"),
+        std::string::npos);
+    EXPECT_NE(log.find("\tProperty Get: AgeList\tThere are no Age Records in the Database!\r\n"),
               std::string::npos);
-    EXPECT_NE(log.find("\tProperty Get: HomeworldInfo(Addis)\tUnable to locate a Homeworld matching your "
-                       "criteria.\r\n"),
-              std::string::npos);
-    EXPECT_NE(log.find("\tProperty Get: AgeList\tThere are no Age Records in the Database!\r\n"), std::string::npos);
 }
 
 TEST_F(RecordTableTest, ClosedDatabaseGivesEmptyResults) {
@@ -218,6 +229,32 @@ TEST_F(RecordTableTest, ClosedDatabaseGivesEmptyResults) {
     db.DelAge("Old");
     EXPECT_EQ(boxes_.size(), 4u);  // each reports the missing database
     for (const auto& box : boxes_.boxes()) EXPECT_EQ(box.prompt.rfind("Sub: OpenDB", 0), 0u);
+}
+
+}  // namespace
+}  // namespace orvane_test
+
+#include "database/table.hpp"
+
+namespace orvane_test {
+namespace {
+
+// Every registered description resolves its field names and names its kind.
+TEST(RecordKinds, EveryTableDescriptionIsWellFormed) {
+    std::set<std::string_view> names;
+    for (auto factory : OrvaneLib::detail::RegisteredTables()) {
+        const auto& kind = factory();
+        EXPECT_FALSE(kind.name.empty());
+        EXPECT_TRUE(names.insert(kind.name).second) << kind.name;
+        EXPECT_FALSE(kind.keys.empty()) << kind.name;
+        for (const auto& key : kind.keys) EXPECT_NE(key.slot, nullptr) << kind.name;
+        for (const auto& column : kind.columns) EXPECT_NE(column.slot, nullptr) << kind.name;
+        auto object = kind.record->create();
+        EXPECT_EQ(object->ClassName(), kind.record->className);
+        EXPECT_NE(OrvaneLib::CreateObject("OrvaneLib." + object->ClassName()), nullptr)
+            << kind.name;
+    }
+    EXPECT_GE(names.size(), 3u);
 }
 
 }  // namespace

@@ -113,7 +113,8 @@ TEST_F(TextFileTest, SizesFileBytesAndOverlayingLoad) {
     std::string path = dir_.file("size.txt");
     size.Save(path);
     EXPECT_EQ(ReadFile(path),
-              "Small\r\n 4 \r\n 1 \r\n 1 \r\n-1 \r\n 3 \r\n 0 \r\n .5 \r\n 1.2 \r\n 4 \r\n 32.5 \r\n1d3\r\n");
+              "Small\r\n 4 \r\n 1 \r\n 1 \r\n-1 \r\n 3 \r\n 0 \r\n .5 \r\n 1.2 \r\n 4 \r\n 32.5 "
+              "\r\n1d3\r\n");
 
     // A file that ends after line 7 fails; the values read so far stay, the rest is old.
     WriteFile(path, "Tiny\r\n8\r\n2\r\n2\r\n-2\r\n2\r\n0\r\n");
@@ -194,13 +195,19 @@ TEST_F(TextFileTest, LineBreaksInPlainTextKeepTheFileIntact) {
 
 TEST_F(TextFileTest, Windows1252FilesLoadWithTheirAccents) {
     std::string path = dir_.file("world.txt");
-    WriteFile(path, "Caf\xE9 Prime\r\nS\xF6der\r\nCore\r\n");
+    WriteFile(path,
+              "Caf\xE9 Prime\r\nS\xF6"
+              "der\r\nCore\r\n");
     clsHomeworld world;
     world.Load(path);
     EXPECT_EQ(world.Name, "Caf\xC3\xA9 Prime");
-    EXPECT_EQ(world.Sector, "S\xC3\xB6" "der");
+    EXPECT_EQ(world.Sector,
+              "S\xC3\xB6"
+              "der");
     world.Save(path);
-    EXPECT_EQ(ReadFile(path), "Caf\xC3\xA9 Prime\r\nS\xC3\xB6" "der\r\nCore\r\n");
+    EXPECT_EQ(ReadFile(path),
+              "Caf\xC3\xA9 Prime\r\nS\xC3\xB6"
+              "der\r\nCore\r\n");
 }
 
 }  // namespace
@@ -236,25 +243,24 @@ struct Sample : detail::Record<Sample> {
 
 namespace OrvaneLib::detail {
 const RecordKind& Describe<orvane_test::Sample>::Kind() {
-        using R = orvane_test::Sample;
-        static const RecordKind kind = KindOf<R>(
-            "Sample",
-            {{"Name", Member<&R::Name>()},
-             {"Note", Member<&R::Note>()},
-             {"Text", Member<&R::Text>()},
-             {"Flag", Member<&R::Flag>()},
-             {"Small", Member<&R::Small>()},
-             {"Big", Member<&R::Big>()},
-             {"Real", Member<&R::Real>()},
-             {"Ranks", Member<&R::Ranks>()}},
-            {{"Name"},
-             {"Note", TextForm::Note},
-             {"Flag"},
-             {"Text", TextForm::Description, 1},
-             {"Small", TextForm::Plain, 1},
-             {"Big", TextForm::Plain, 2},
-             {"Real", TextForm::Plain, 3},
-             {"Ranks", TextForm::Plain, 3}});
+    using R = orvane_test::Sample;
+    static const RecordKind kind = KindOf<R>("Sample",
+                                             {{"Name", Member<&R::Name>()},
+                                              {"Note", Member<&R::Note>()},
+                                              {"Text", Member<&R::Text>()},
+                                              {"Flag", Member<&R::Flag>()},
+                                              {"Small", Member<&R::Small>()},
+                                              {"Big", Member<&R::Big>()},
+                                              {"Real", Member<&R::Real>()},
+                                              {"Ranks", Member<&R::Ranks>()}},
+                                             {{"Name"},
+                                              {"Note", TextForm::Note},
+                                              {"Flag"},
+                                              {"Text", TextForm::Description, 1},
+                                              {"Small", TextForm::Plain, 1},
+                                              {"Big", TextForm::Plain, 2},
+                                              {"Real", TextForm::Plain, 3},
+                                              {"Ranks", TextForm::Plain, 3}});
     return kind;
 }
 }  // namespace OrvaneLib::detail
@@ -275,7 +281,8 @@ TEST_F(TextFileTest, DescriptionsNotesAndOptionalGroups) {
     std::string path = dir_.file("sample.txt");
     s.Save(path);
     EXPECT_EQ(ReadFile(path),
-              "n\r\nfirstsecond\r\nTrue\r\npara one[CRLF]para two\r\n-7 \r\n 100000 \r\n 2.5 \r\nClimb:4, Jump:2\r\n");
+              "n\r\nfirstsecond\r\nTrue\r\npara one[CRLF]para two\r\n-7 \r\n 100000 \r\n 2.5 "
+              "\r\nClimb:4, Jump:2\r\n");
     Sample back;
     back.Load(path);
     EXPECT_EQ(back.Note, "firstsecond");

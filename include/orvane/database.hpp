@@ -54,7 +54,6 @@ class clsStarshipSupply;
 class clsStarshipEngine;
 class clsStarshipYards;
 
-
 // Creates a new rules database file from the library's schema, empty or with the sample
 // content. Refuses to overwrite an existing file; throws std::runtime_error on failure.
 void CreateRulesDatabase(const std::string& path, bool withSample);
@@ -104,7 +103,8 @@ class clsDatabase : public Object {
     void DelHomeworld(const std::string& name);
 
     ListResult SpeciesList();
-    std::shared_ptr<clsSpecies> GetSpeciesInfo(const std::string& strSpecies, bool bDescript = false);
+    std::shared_ptr<clsSpecies> GetSpeciesInfo(const std::string& strSpecies,
+                                               bool bDescript = false);
     void AddSpecies(const clsSpecies* record);
     void DelSpecies(const std::string& name);
 
@@ -150,7 +150,8 @@ class clsDatabase : public Object {
     void DelFeat(const std::string& strFeat);
 
     ListResult GetEquipmentList();
-    std::shared_ptr<clsEquipment> GetEquipmentInfo(const std::string& strEquip, bool bDescript = false);
+    std::shared_ptr<clsEquipment> GetEquipmentInfo(const std::string& strEquip,
+                                                   bool bDescript = false);
     void AddEquipment(const clsEquipment* record);
     void DelEquipment(const std::string& name);
 
@@ -196,7 +197,8 @@ class clsDatabase : public Object {
     void DelClassCreature(const std::string& name);
 
     ListResult GetCreatureLevelList();
-    std::shared_ptr<clsCreatureLevel> GetCreatureLevelInfo(const std::string& strCreature, Integer iLevel);
+    std::shared_ptr<clsCreatureLevel> GetCreatureLevelInfo(const std::string& strCreature,
+                                                           Integer iLevel);
     void AddCreatureLevel(const clsCreatureLevel* record);
     void DelCreatureLevel(const std::string& strCreature, Integer iLevel);
 
@@ -262,7 +264,8 @@ class clsDatabase : public Object {
     void DelStarshipCrew(Integer iPoints, bool bStation = false);
 
     ListResult StarshipEmplacementList(bool bStation = false);
-    std::shared_ptr<clsStarshipEmplacement> StarshipEmplacementInfo(Integer iPoints, bool bStation = false);
+    std::shared_ptr<clsStarshipEmplacement> StarshipEmplacementInfo(Integer iPoints,
+                                                                    bool bStation = false);
     void AddStarshipEmplacement(const clsStarshipEmplacement* record);
     void DelStarshipEmplacement(Integer iPoints, bool bStation = false);
 
@@ -288,7 +291,8 @@ class clsDatabase : public Object {
     void DelStarshipShields(Integer iPoints, bool bStation = false);
 
     ListResult StarshipSizeList(bool bStation = false);
-    std::shared_ptr<clsStarshipSize> StarshipSizeInfo(const std::string& strSize, bool bStation = false);
+    std::shared_ptr<clsStarshipSize> StarshipSizeInfo(const std::string& strSize,
+                                                      bool bStation = false);
     void AddStarshipSize(const clsStarshipSize* record);
     void DelStarshipSize(const std::string& strSize, bool bStation = false);
 

@@ -11,25 +11,27 @@ using namespace detail;
 
 const TableKind& Homeworlds() {
     static const TableKind kind = [] {
-        TableKind k{.record = &Describe<clsHomeworld>::Kind(),
-                    .table = "tblHomeworlds",
-                    .keys = {{"Name", "Name"}},
-                    .test = TableTest::ReadOnly,
-                    .readStatement = {Form::B},
-                    .delStatement = {Form::Simple},
-                    .listLabel = "Property Get: HomeworldList",
-                    .readLabel = "Property Get: HomeworldInfo(",
-                    .addLabel = "Property Let: AddHomeworld(",
-                    .delLabel = "Property Let: DelHomeworld(",
-                    .emptyTable = "There are no Homeworld Records in the Database!",
-                    .readEmptyKey = "A Homeworld Search field was not corretly Identified.",
-                    .delEmptyKey = "A Homeworld Search field was not corretly Identified.",
-                    .readNoMatch = "Unable to locate a Homeworld matching your criteria.",
-                    .delNoMatch = "",
-                    .delNoMatchSilent = true,
-                    .columns = {{"Name", "Name", Read::Key, Write::Always},
-                                {"Sector", "Sector", Read::IfPresentNotNull, Write::IfPresentAndValue},
-                                {"Region", "Region", Read::IfPresentNotNull, Write::IfPresentAndValue}}};
+        TableKind k{
+            .name = "Homeworld",
+            .record = &Describe<clsHomeworld>::Kind(),
+            .table = "tblHomeworlds",
+            .keys = {{"Name", "Name"}},
+            .test = TableTest::ReadOnly,
+            .readStatement = {Form::B},
+            .delStatement = {Form::Simple},
+            .listLabel = "Property Get: HomeworldList",
+            .readLabel = "Property Get: HomeworldInfo(",
+            .addLabel = "Property Let: AddHomeworld(",
+            .delLabel = "Property Let: DelHomeworld(",
+            .emptyTable = "There are no Homeworld Records in the Database!",
+            .readEmptyKey = "A Homeworld Search field was not corretly Identified.",
+            .delEmptyKey = "A Homeworld Search field was not corretly Identified.",
+            .readNoMatch = "Unable to locate a Homeworld matching your criteria.",
+            .delNoMatch = "",
+            .delNoMatchSilent = true,
+            .columns = {{"Name", "Name", Read::Key, Write::Always},
+                        {"Sector", "Sector", Read::IfPresentNotNull, Write::IfPresentAndValue},
+                        {"Region", "Region", Read::IfPresentNotNull, Write::IfPresentAndValue}}};
         k.Resolve();
         return k;
     }();
@@ -38,7 +40,8 @@ const TableKind& Homeworlds() {
 
 const TableKind& Ages() {
     static const TableKind kind = [] {
-        TableKind k{.record = &Describe<clsAge>::Kind(),
+        TableKind k{.name = "Age",
+                    .record = &Describe<clsAge>::Kind(),
                     .table = "tblAges",
                     .keys = {{"Age", "Name"}},
                     .readStatement = {Form::A},
@@ -67,7 +70,8 @@ const TableKind& Ages() {
 
 const TableKind& Sizes() {
     static const TableKind kind = [] {
-        TableKind k{.record = &Describe<clsSizes>::Kind(),
+        TableKind k{.name = "Size",
+                    .record = &Describe<clsSizes>::Kind(),
                     .table = "tblSizes",
                     .keys = {{"Name", "Name"}},
                     .readStatement = {Form::A},
@@ -93,7 +97,8 @@ const TableKind& Sizes() {
                                 {"MaxHeight", "MaxHeight", Read::IfPresent, Write::IfPresent},
                                 {"MinWeight", "MinWeight", Read::IfPresent, Write::IfPresent},
                                 {"MaxWeight", "MaxWeight", Read::IfPresent, Write::IfPresent},
-                                {"BiteAttack", "BiteAttack", Read::IfPresentNotNull, Write::IfPresentAndValue}}};
+                                {"BiteAttack", "BiteAttack", Read::IfPresentNotNull,
+                                 Write::IfPresentAndValue}}};
         k.Resolve();
         return k;
     }();
@@ -102,12 +107,20 @@ const TableKind& Sizes() {
 
 }  // namespace
 
+ORVANE_REGISTER_TABLE(Homeworlds)
+ORVANE_REGISTER_TABLE(Ages)
+ORVANE_REGISTER_TABLE(Sizes)
+
 ListResult clsDatabase::HomeworldList() { return ListRows(*state_, Homeworlds()); }
 std::shared_ptr<clsHomeworld> clsDatabase::HomeworldInfo(const std::string& strHomeworld) {
     return ReadAs<clsHomeworld>(*state_, Homeworlds(), {strHomeworld});
 }
-void clsDatabase::AddHomeworld(const clsHomeworld* record) { AddRow(*state_, Homeworlds(), record); }
-void clsDatabase::DelHomeworld(const std::string& name) { DeleteRow(*state_, Homeworlds(), {name}); }
+void clsDatabase::AddHomeworld(const clsHomeworld* record) {
+    AddRow(*state_, Homeworlds(), record);
+}
+void clsDatabase::DelHomeworld(const std::string& name) {
+    DeleteRow(*state_, Homeworlds(), {name});
+}
 
 ListResult clsDatabase::AgeList() { return ListRows(*state_, Ages()); }
 std::shared_ptr<clsAge> clsDatabase::GetAgeInfo(const std::string& strAge) {

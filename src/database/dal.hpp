@@ -81,7 +81,7 @@ struct Columns {
         return resolved_.back().second;
     }
 
-private:
+  private:
     mutable std::deque<std::pair<const void*, std::vector<int>>> resolved_;  // stable references
 };
 

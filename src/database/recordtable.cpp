@@ -7,12 +7,26 @@
 
 namespace OrvaneLib::detail {
 
+namespace {
+std::vector<TableFactory>& Registry() {
+    static std::vector<TableFactory> tables;
+    return tables;
+}
+}  // namespace
+
+bool RegisterTable(TableFactory factory) {
+    Registry().push_back(factory);
+    return true;
+}
+
+const std::vector<TableFactory>& RegisteredTables() { return Registry(); }
+
 void TableKind::Resolve() {
     auto slotOf = [&](std::string_view field) {
         const FieldDesc* f = record->Find(field);
         if (!f)
-            throw std::logic_error("table " + std::string(table) + ": no field " + std::string(field) + " in " +
-                                   std::string(record->className));
+            throw std::logic_error("table " + std::string(table) + ": no field " +
+                                   std::string(field) + " in " + std::string(record->className));
         return &f->slot;
     };
     for (auto& key : keys) key.slot = slotOf(key.field);
@@ -21,7 +35,9 @@ void TableKind::Resolve() {
 
 namespace {
 
-std::string KeyText(const KeyArg& k) { return k.isNumber ? std::to_string(k.number) : std::string(k.text); }
+std::string KeyText(const KeyArg& k) {
+    return k.isNumber ? std::to_string(k.number) : std::string(k.text);
+}
 
 // "key1, key2[, station][, descript])"
 std::string Arguments(std::initializer_list<KeyArg> keys, const TableKind& kind, bool bStation,
@@ -60,7 +76,8 @@ bool TableMissing(DatabaseState& s, const TableKind& kind, bool forRead) {
     return false;
 }
 
-std::vector<dal::Condition> Conditions(const TableKind& kind, std::initializer_list<KeyArg> keys, bool bStation) {
+std::vector<dal::Condition> Conditions(const TableKind& kind, std::initializer_list<KeyArg> keys,
+                                       bool bStation) {
     std::vector<dal::Condition> conds;
     conds.reserve(keys.size() + 1);
     std::size_t i = 0;
@@ -71,7 +88,8 @@ std::vector<dal::Condition> Conditions(const TableKind& kind, std::initializer_l
         else
             conds.push_back({d.column, dal::Condition::Kind::Text, k.text, 0});
     }
-    if (kind.station) conds.push_back({"Station", dal::Condition::Kind::Boolean, {}, bStation ? 1 : 0});
+    if (kind.station)
+        conds.push_back({"Station", dal::Condition::Kind::Boolean, {}, bStation ? 1 : 0});
     return conds;
 }
 
@@ -140,24 +158,28 @@ std::string Trimmed(const std::string& s) {
 
 }  // namespace
 
-std::string StatementText(const TableKind& kind, const StatementDesc& st, std::initializer_list<KeyArg> keys,
-                          bool bStation) {
+std::string StatementText(const TableKind& kind, const StatementDesc& st,
+                          std::initializer_list<KeyArg> keys, bool bStation) {
     const std::string t(kind.table);
     const KeyArg& k1 = *keys.begin();
     const std::string c1 = t + "." + std::string(kind.keys[0].column);
     std::string select = st.selectColumn.empty() ? c1 : t + "." + std::string(st.selectColumn);
     switch (st.form) {
         case Form::A:
-            return "SELECT " + t + ".*, " + select + " From " + t + " Where (((" + c1 + ") = " + Literal(k1, '"') + "))";
+            return "SELECT " + t + ".*, " + select + " From " + t + " Where (((" + c1 +
+                   ") = " + Literal(k1, '"') + "))";
         case Form::B:
-            return "SELECT " + t + ".*, " + select + " From " + t + " WHERE (((" + c1 + ")=" + Literal(k1, '"') + "));";
+            return "SELECT " + t + ".*, " + select + " From " + t + " WHERE (((" + c1 +
+                   ")=" + Literal(k1, '"') + "));";
         case Form::C:
-            return "SELECT " + select + ", " + t + ".* From " + t + " WHERE (((" + c1 + ")=" + Literal(k1, '"') + "));";
+            return "SELECT " + select + ", " + t + ".* From " + t + " WHERE (((" + c1 +
+                   ")=" + Literal(k1, '"') + "));";
         case Form::Simple:
             return "Select * From " + t + " Where " + c1 + " = " + Literal(k1, '"');
         case Form::Station:
-            return "SELECT " + t + ".*, " + select + " From " + t + " WHERE ( (((" + c1 + ")=" + Literal(k1, '"') +
-                   ")) AND (((" + t + ".Station)=" + BoolText(bStation) + ")) );";
+            return "SELECT " + t + ".*, " + select + " From " + t + " WHERE ( (((" + c1 +
+                   ")=" + Literal(k1, '"') + ")) AND (((" + t + ".Station)=" + BoolText(bStation) +
+                   ")) );";
         case Form::D:
         case Form::PairSingleQuote:
         case Form::PairDoubleQuote: {
@@ -167,8 +189,8 @@ std::string StatementText(const TableKind& kind, const StatementDesc& st, std::i
                 return "SELECT " + t + ".*, " + c1 + ", " + c2 + " From " + t + " WHERE (((" + c1 +
                        ")=" + Literal(k1, '"') + ") AND ((" + c2 + ")=" + Literal(k2, '"') + "));";
             char q = st.form == Form::PairSingleQuote ? '\'' : '"';
-            return "SELECT " + t + ".* From " + t + " WHERE (((" + c1 + ")=" + Literal(k1, q) + ") AND ((" + c2 +
-                   ")=" + Literal(k2, q) + "));";
+            return "SELECT " + t + ".* From " + t + " WHERE (((" + c1 + ")=" + Literal(k1, q) +
+                   ") AND ((" + c2 + ")=" + Literal(k2, q) + "));";
         }
     }
     return {};
@@ -176,12 +198,14 @@ std::string StatementText(const TableKind& kind, const StatementDesc& st, std::i
 
 ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
     const bool flagged = kind.list.filter != ListFilter::None;
-    const std::string label = std::string(kind.listLabel) + (flagged ? std::string(BoolText(flag)) + ")" : "");
+    const std::string label =
+        std::string(kind.listLabel) + (flagged ? std::string(BoolText(flag)) + ")" : "");
     if (!s.EnsureOpen()) return {};
     if (TableMissing(s, kind, false)) return {};
     try {
         std::string_view source = kind.table;
-        if (!kind.list.query.empty() && (!kind.list.queryIfExists || s.TableExists(kind.list.query)))
+        if (!kind.list.query.empty() &&
+            (!kind.list.queryIfExists || s.TableExists(kind.list.query)))
             source = kind.list.query;
         std::string_view wanted[3];
         std::size_t n = 0;
@@ -202,12 +226,15 @@ ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
                 if (st.IsNull() || CellBool(st) != flag) continue;
             } else if (kind.list.filter == ListFilter::Aumen) {
                 const dal::Value& aumen = rs.Field("Aumen");
-                if (first.IsNull() || aumen.IsNull() || CellText(first).empty() || CellBool(aumen) != flag) continue;
+                if (first.IsNull() || aumen.IsNull() || CellText(first).empty() ||
+                    CellBool(aumen) != flag)
+                    continue;
             }
             if (first.IsNull() && kind.list.skipNull) continue;
             if (kind.keys.size() == 2) {
                 // Two-key kinds list "first:second", each trimmed; a null fails the list.
-                values.push_back(Trimmed(CellText(first)) + ":" + Trimmed(CellText(rs.Field(kind.keys[1].column))));
+                values.push_back(Trimmed(CellText(first)) + ":" +
+                                 Trimmed(CellText(rs.Field(kind.keys[1].column))));
             } else {
                 values.push_back(first.IsNull() ? std::string() : CellText(first));
             }
@@ -225,11 +252,11 @@ ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
     }
 }
 
-std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys,
-                                bool bDescript, bool bStation) {
+std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
+                                std::initializer_list<KeyArg> keys, bool bDescript, bool bStation) {
     s.strSQL.clear();
-    const std::string label =
-        std::string(kind.readLabel) + Arguments(keys, kind, bStation, kind.descript ? &bDescript : nullptr);
+    const std::string label = std::string(kind.readLabel) +
+                              Arguments(keys, kind, bStation, kind.descript ? &bDescript : nullptr);
     if (MissingKey(kind, keys)) {
         s.ReportError(label, std::string(kind.readEmptyKey));
         return nullptr;
@@ -277,7 +304,8 @@ std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind, std::in
                     c.slot->setText(record, c.fallback);
                     continue;
                 }
-                if (c.read == Read::NotNull || c.read == Read::IfPresentNotNull || c.read == Read::IfDescript)
+                if (c.read == Read::NotNull || c.read == Read::IfPresentNotNull ||
+                    c.read == Read::IfDescript)
                     continue;
             }
             Store(record, *c.slot, v);
@@ -300,7 +328,8 @@ void AddRow(DatabaseState& s, const TableKind& kind, const void* record) {
             if (c.write == Write::Never) continue;
             std::string_view column = c.column;
             if (!c.altColumn.empty() && !rs.HasField(column)) column = c.altColumn;
-            const bool ifPresent = c.write == Write::IfPresent || c.write == Write::IfPresentAndValue;
+            const bool ifPresent =
+                c.write == Write::IfPresent || c.write == Write::IfPresentAndValue;
             const bool ifValue = c.write == Write::IfValue || c.write == Write::IfPresentAndValue;
             if (ifPresent && !rs.HasField(column)) continue;
             if (ifValue && !HasValue(record, *c.slot)) continue;
@@ -313,7 +342,8 @@ void AddRow(DatabaseState& s, const TableKind& kind, const void* record) {
         for (std::size_t i = 0; i < kind.keys.size(); ++i) {
             if (i) label += ", ";
             const Slot& slot = *kind.keys[i].slot;
-            label += slot.type == FieldType::Text ? slot.getText(record) : std::to_string(slot.getInt(record));
+            label += slot.type == FieldType::Text ? slot.getText(record)
+                                                  : std::to_string(slot.getInt(record));
         }
         if (kind.station) {
             const FieldDesc* st = kind.record->Find("Station");
@@ -323,14 +353,16 @@ void AddRow(DatabaseState& s, const TableKind& kind, const void* record) {
     }
 }
 
-void DeleteRow(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys, bool bStation) {
+void DeleteRow(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys,
+               bool bStation) {
     s.strSQL.clear();
     const std::string label = std::string(kind.delLabel) + Arguments(keys, kind, bStation, nullptr);
     if (MissingKey(kind, keys)) {
         // A negative number key is simply nothing to delete.
         bool negative = false;
         for (const auto& k : keys) negative = negative || (k.isNumber && k.number < 0);
-        if (!negative && !kind.delEmptyKeySilent) s.ReportError(label, std::string(kind.delEmptyKey));
+        if (!negative && !kind.delEmptyKeySilent)
+            s.ReportError(label, std::string(kind.delEmptyKey));
         return;
     }
     if (!s.EnsureOpen()) return;

@@ -49,8 +49,8 @@ struct ColumnDesc {
 struct KeyDesc {
     std::string_view column;
     std::string_view field;
-    bool number = false;         // a number key (else text)
-    bool rejectNegative = false; // a negative number counts as a missing key
+    bool number = false;          // a number key (else text)
+    bool rejectNegative = false;  // a negative number counts as a missing key
     const Slot* slot = nullptr;
 };
 
@@ -58,14 +58,14 @@ enum class TableTest : std::uint8_t { None, ReadOnly, All };
 
 // The key-lookup statement texts, kept for the log.
 enum class Form : std::uint8_t {
-    A,               // SELECT t.*, t.k From t Where (((t.k) = "v"))
-    B,               // SELECT t.*, t.k From t WHERE (((t.k)="v"));
-    C,               // SELECT t.k, t.* From t WHERE (((t.k)="v"));
-    D,               // SELECT t.*, t.k1, t.k2 From t WHERE (((t.k1)="v1") AND ((t.k2)=v2));
-    Simple,          // Select * From t Where t.k = "v"
-    Station,         // ... WHERE ( (((t.k)=v)) AND (((t.Station)=True)) );
-    PairSingleQuote, // SELECT t.* From t WHERE (((t.k1)='v1') AND ((t.k2)='v2'));
-    PairDoubleQuote, // the same with double quotes
+    A,                // SELECT t.*, t.k From t Where (((t.k) = "v"))
+    B,                // SELECT t.*, t.k From t WHERE (((t.k)="v"));
+    C,                // SELECT t.k, t.* From t WHERE (((t.k)="v"));
+    D,                // SELECT t.*, t.k1, t.k2 From t WHERE (((t.k1)="v1") AND ((t.k2)=v2));
+    Simple,           // Select * From t Where t.k = "v"
+    Station,          // ... WHERE ( (((t.k)=v)) AND (((t.Station)=True)) );
+    PairSingleQuote,  // SELECT t.* From t WHERE (((t.k1)='v1') AND ((t.k2)='v2'));
+    PairDoubleQuote,  // the same with double quotes
 };
 
 struct StatementDesc {
@@ -79,12 +79,13 @@ struct ListDesc {
     std::string_view query = {};  // stored query listed instead of the table
     bool queryIfExists = false;   // ...only when it exists, else the table
     int lbound = 1;
-    bool skipNull = false;        // rows whose element is null are left out
+    bool skipNull = false;  // rows whose element is null are left out
     ListFilter filter = ListFilter::None;
-    bool noneListedFails = false; // rows but none listed: a reported failure, else silent
+    bool noneListedFails = false;  // rows but none listed: a reported failure, else silent
 };
 
 struct TableKind {
+    std::string_view name;  // the record kind, as people call it ("Species", "Class level")
     const RecordKind* record = nullptr;
     std::string_view table;
     std::vector<KeyDesc> keys;
@@ -106,9 +107,15 @@ struct TableKind {
     void Resolve();
 };
 
+// Every table description registers itself here, so tools can walk all record kinds.
+using TableFactory = const TableKind& (*)();
+bool RegisterTable(TableFactory factory);
+const std::vector<TableFactory>& RegisteredTables();
+
 // The six ability modifier columns "Str" to "Cha", read and written always.
 inline std::vector<ColumnDesc> ModifierColumns() {
-    return {{"Str", "Str"}, {"Dex", "Dex"}, {"Con", "Con"}, {"Int", "Int"}, {"Wis", "Wis"}, {"Cha", "Cha"}};
+    return {{"Str", "Str"}, {"Dex", "Dex"}, {"Con", "Con"},
+            {"Int", "Int"}, {"Wis", "Wis"}, {"Cha", "Cha"}};
 }
 
 // One key argument of a read or delete.
@@ -122,19 +129,29 @@ struct KeyArg {
 
 // The generic operations. Each traps and reports its own failures.
 ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag = false);
-std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys,
-                                bool bDescript = false, bool bStation = false);
+std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
+                                std::initializer_list<KeyArg> keys, bool bDescript = false,
+                                bool bStation = false);
 void AddRow(DatabaseState& s, const TableKind& kind, const void* record);
-void DeleteRow(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys, bool bStation = false);
+void DeleteRow(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys,
+               bool bStation = false);
 
 template <class R>
-std::shared_ptr<R> ReadAs(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys,
-                          bool bDescript = false, bool bStation = false) {
+std::shared_ptr<R> ReadAs(DatabaseState& s, const TableKind& kind,
+                          std::initializer_list<KeyArg> keys, bool bDescript = false,
+                          bool bStation = false) {
     return std::static_pointer_cast<R>(ReadRow(s, kind, keys, bDescript, bStation));
 }
 
 // The statement text of a key lookup, as the log shows it.
-std::string StatementText(const TableKind& kind, const StatementDesc& st, std::initializer_list<KeyArg> keys,
-                          bool bStation);
+std::string StatementText(const TableKind& kind, const StatementDesc& st,
+                          std::initializer_list<KeyArg> keys, bool bStation);
 
 }  // namespace OrvaneLib::detail
+
+// Registers a function returning a table description (once per description, in the family
+// source that defines it).
+#define ORVANE_REGISTER_TABLE(factory)                                               \
+    namespace {                                                                      \
+    const bool orvaneTable_##factory = ::OrvaneLib::detail::RegisterTable(&factory); \
+    }

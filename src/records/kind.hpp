@@ -30,7 +30,17 @@ enum class FieldType : std::uint8_t {
     Block,      // a nested record that writes its own lines into the owner's file
 };
 
-enum class ListKind : std::uint8_t { None, Simple, Level, Bonus, Synergy, SubSynergy, OrSimple, OrLevel, Triple };
+enum class ListKind : std::uint8_t {
+    None,
+    Simple,
+    Level,
+    Bonus,
+    Synergy,
+    SubSynergy,
+    OrSimple,
+    OrLevel,
+    Triple
+};
 
 // Type-erased access to one value of a record; only the members for its type are set.
 struct Slot {
@@ -38,13 +48,13 @@ struct Slot {
     ListKind listKind = ListKind::None;
     std::string (*getText)(const void*) = nullptr;  // Text, List
     void (*setText)(void*, const std::string&) = nullptr;
-    bool (*hasValue)(const void*) = nullptr;         // List: the list has entries
-    std::int64_t (*getInt)(const void*) = nullptr;   // Boolean, Integer, Long
+    bool (*hasValue)(const void*) = nullptr;        // List: the list has entries
+    std::int64_t (*getInt)(const void*) = nullptr;  // Boolean, Integer, Long
     void (*setInt)(void*, std::int64_t) = nullptr;
-    double (*getReal)(const void*) = nullptr;        // Single
+    double (*getReal)(const void*) = nullptr;  // Single
     void (*setReal)(void*, double) = nullptr;
     const Object* (*object)(const void*) = nullptr;  // List, Block: the owned object
-    Integer (*getAt)(const void*, int) = nullptr;     // Modifiers
+    Integer (*getAt)(const void*, int) = nullptr;    // Modifiers
     void (*setAt)(void*, int, Integer) = nullptr;
     void (*saveBlock)(const void*, Integer file) = nullptr;
     void (*loadBlock)(void*, Integer file) = nullptr;
@@ -60,15 +70,24 @@ struct MemberOf<T C::*> {
 
 template <class T>
 constexpr ListKind ListKindOf() {
-    if constexpr (std::is_same_v<T, clsListSimple>) return ListKind::Simple;
-    else if constexpr (std::is_same_v<T, clsListLevel>) return ListKind::Level;
-    else if constexpr (std::is_same_v<T, clsListBonus>) return ListKind::Bonus;
-    else if constexpr (std::is_same_v<T, clsListSynergy>) return ListKind::Synergy;
-    else if constexpr (std::is_same_v<T, clsListSubSynergy>) return ListKind::SubSynergy;
-    else if constexpr (std::is_same_v<T, clsListOrSimple>) return ListKind::OrSimple;
-    else if constexpr (std::is_same_v<T, clsListOrLevel>) return ListKind::OrLevel;
-    else if constexpr (std::is_same_v<T, clsListTripleSimple>) return ListKind::Triple;
-    else return ListKind::None;
+    if constexpr (std::is_same_v<T, clsListSimple>)
+        return ListKind::Simple;
+    else if constexpr (std::is_same_v<T, clsListLevel>)
+        return ListKind::Level;
+    else if constexpr (std::is_same_v<T, clsListBonus>)
+        return ListKind::Bonus;
+    else if constexpr (std::is_same_v<T, clsListSynergy>)
+        return ListKind::Synergy;
+    else if constexpr (std::is_same_v<T, clsListSubSynergy>)
+        return ListKind::SubSynergy;
+    else if constexpr (std::is_same_v<T, clsListOrSimple>)
+        return ListKind::OrSimple;
+    else if constexpr (std::is_same_v<T, clsListOrLevel>)
+        return ListKind::OrLevel;
+    else if constexpr (std::is_same_v<T, clsListTripleSimple>)
+        return ListKind::Triple;
+    else
+        return ListKind::None;
 }
 
 // A slot over a data member: a field (text, Boolean, Integer, Long, Single) or an owned list.
@@ -83,7 +102,9 @@ Slot Member() {
         s.setText = [](void* r, const std::string& v) { static_cast<R*>(r)->*M = v; };
     } else if constexpr (std::is_same_v<T, bool>) {
         s.type = FieldType::Boolean;
-        s.getInt = [](const void* r) -> std::int64_t { return (static_cast<const R*>(r)->*M) ? 1 : 0; };
+        s.getInt = [](const void* r) -> std::int64_t {
+            return (static_cast<const R*>(r)->*M) ? 1 : 0;
+        };
         s.setInt = [](void* r, std::int64_t v) { static_cast<R*>(r)->*M = v != 0; };
     } else if constexpr (std::is_same_v<T, Integer> || std::is_same_v<T, Long>) {
         s.type = std::is_same_v<T, Integer> ? FieldType::Integer : FieldType::Long;
@@ -131,8 +152,12 @@ template <class R>
 Slot Modifiers() {
     Slot s;
     s.type = FieldType::Modifiers;
-    s.getAt = [](const void* r, int i) { return static_cast<const R*>(r)->GetModifier(static_cast<Integer>(i)); };
-    s.setAt = [](void* r, int i, Integer v) { static_cast<R*>(r)->SetModifier(static_cast<Integer>(i), v); };
+    s.getAt = [](const void* r, int i) {
+        return static_cast<const R*>(r)->GetModifier(static_cast<Integer>(i));
+    };
+    s.setAt = [](void* r, int i, Integer v) {
+        static_cast<R*>(r)->SetModifier(static_cast<Integer>(i), v);
+    };
     return s;
 }
 
@@ -179,6 +204,58 @@ struct FieldDesc;
 template <class R>
 std::vector<FieldDesc> ModifierFields();
 
+// A list held by a nested object (a record's requirements), reached through the nested
+// object's own operations: `Set` takes the text, `Get` gives the canonical text and `Has`
+// tells whether it has entries. A missing nested object reads as empty and is created when
+// a value is stored.
+template <auto Owner, auto Set, auto Get, auto Has>
+Slot NestedList() {
+    using R = typename MemberOf<decltype(Owner)>::Class;
+    using X = typename MemberOf<decltype(Owner)>::Type::element_type;
+    Slot s;
+    s.type = FieldType::List;
+    s.getText = [](const void* r) -> std::string {
+        const auto& nested = static_cast<const R*>(r)->*Owner;
+        return nested ? ((*nested).*Get)() : std::string();
+    };
+    s.setText = [](void* r, const std::string& v) {
+        auto& nested = static_cast<R*>(r)->*Owner;
+        if (!nested) nested = std::make_shared<X>();
+        ((*nested).*Set)(v);
+    };
+    s.hasValue = [](const void* r) {
+        const auto& nested = static_cast<const R*>(r)->*Owner;
+        return nested && ((*nested).*Has)();
+    };
+    return s;
+}
+
+// A Boolean or Integer field of a nested object.
+template <auto Owner, auto Field>
+Slot NestedField() {
+    using R = typename MemberOf<decltype(Owner)>::Class;
+    using X = typename MemberOf<decltype(Owner)>::Type::element_type;
+    using T = typename MemberOf<decltype(Field)>::Type;
+    static_assert(std::is_same_v<T, bool> || std::is_same_v<T, Integer> || std::is_same_v<T, Long>);
+    Slot s;
+    s.type = std::is_same_v<T, bool>      ? FieldType::Boolean
+             : std::is_same_v<T, Integer> ? FieldType::Integer
+                                          : FieldType::Long;
+    s.getInt = [](const void* r) -> std::int64_t {
+        const auto& nested = static_cast<const R*>(r)->*Owner;
+        return nested ? static_cast<std::int64_t>((*nested).*Field) : 0;
+    };
+    s.setInt = [](void* r, std::int64_t v) {
+        auto& nested = static_cast<R*>(r)->*Owner;
+        if (!nested) nested = std::make_shared<X>();
+        if constexpr (std::is_same_v<T, bool>)
+            (*nested).*Field = v != 0;
+        else
+            (*nested).*Field = static_cast<T>(v);
+    };
+    return s;
+}
+
 enum class TextForm : std::uint8_t {
     Plain,        // the text itself
     Description,  // line breaks written as "[CRLF]" and restored on reading
@@ -203,9 +280,9 @@ std::vector<T> Join(std::initializer_list<std::vector<T>> parts) {
 // one hidden Integer field per table column "Str" to "Cha".
 template <class R>
 std::vector<FieldDesc> ModifierFields() {
-    return {{"Modifiers", Modifiers<R>()},     {"Str", Modifier<R, 0>(), false},
-            {"Dex", Modifier<R, 1>(), false},  {"Con", Modifier<R, 2>(), false},
-            {"Int", Modifier<R, 3>(), false},  {"Wis", Modifier<R, 4>(), false},
+    return {{"Modifiers", Modifiers<R>()},    {"Str", Modifier<R, 0>(), false},
+            {"Dex", Modifier<R, 1>(), false}, {"Con", Modifier<R, 2>(), false},
+            {"Int", Modifier<R, 3>(), false}, {"Wis", Modifier<R, 4>(), false},
             {"Cha", Modifier<R, 5>(), false}};
 }
 
@@ -232,8 +309,8 @@ struct RecordKind {
 
 // Builds the common parts of a kind for record class R.
 template <class R>
-RecordKind KindOf(std::string_view className, std::vector<FieldDesc> fields, std::vector<LineDesc> lines,
-                  bool overlay = false) {
+RecordKind KindOf(std::string_view className, std::vector<FieldDesc> fields,
+                  std::vector<LineDesc> lines, bool overlay = false) {
     RecordKind k;
     k.className = className;
     k.create = []() -> std::shared_ptr<Object> { return std::make_shared<R>(); };
@@ -270,4 +347,3 @@ double ReadSingle(const std::string& line);
 bool ReadBoolean(const std::string& line);
 
 }  // namespace OrvaneLib::detail
-

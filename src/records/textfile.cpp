@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "lists/grammar.hpp"
 #include "orvane/detail/host_internal.hpp"
 #include "records/kind.hpp"
 
@@ -19,7 +20,9 @@ const FieldDesc* RecordKind::Find(std::string_view name) const {
 void RecordKind::Resolve() {
     for (auto& line : lines) {
         const FieldDesc* f = Find(line.field);
-        if (!f) throw std::logic_error("record kind " + std::string(className) + ": no field " + std::string(line.field));
+        if (!f)
+            throw std::logic_error("record kind " + std::string(className) + ": no field " +
+                                   std::string(line.field));
         line.slot = &f->slot;
     }
 }
@@ -76,10 +79,20 @@ std::string PrintSingle(double value) {
 }
 
 std::int64_t ReadWhole(const std::string& line, std::int64_t min, std::int64_t max) {
+    // Plain decimals round exactly on their digits; other number forms (exponents) go
+    // through a double.
+    Decimal number;
+    std::int64_t whole = 0;
+    if (ParseDecimal(line, number)) {
+        if (!RoundHalfEven(number, whole) || whole < min || whole > max)
+            throw std::runtime_error("Overflow");
+        return whole;
+    }
     double d = 0;
     if (!ParseNumberText(line, d)) throw std::runtime_error("Type mismatch");
     d = std::nearbyint(d);  // the default rounding mode rounds halves to even
-    if (!(d >= static_cast<double>(min) && d <= static_cast<double>(max))) throw std::runtime_error("Overflow");
+    if (!(d >= static_cast<double>(min) && d <= static_cast<double>(max)))
+        throw std::runtime_error("Overflow");
     return static_cast<std::int64_t>(d);
 }
 
@@ -159,10 +172,12 @@ void StoreLine(void* record, const LineDesc& line, const std::string& text) {
             s.setInt(record, ReadBoolean(text) ? 1 : 0);
             break;
         case FieldType::Integer:
-            s.setInt(record, ReadWhole(text, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max()));
+            s.setInt(record, ReadWhole(text, std::numeric_limits<Integer>::min(),
+                                       std::numeric_limits<Integer>::max()));
             break;
         case FieldType::Long:
-            s.setInt(record, ReadWhole(text, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()));
+            s.setInt(record, ReadWhole(text, std::numeric_limits<Long>::min(),
+                                       std::numeric_limits<Long>::max()));
             break;
         case FieldType::Single:
             s.setReal(record, ReadSingle(text));
@@ -177,7 +192,8 @@ void StoreLine(void* record, const LineDesc& line, const std::string& text) {
             std::size_t start = 0;
             for (int k = 0; k <= 5; ++k) {
                 std::size_t bar = text.find('|', start);
-                std::string piece = text.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+                std::string piece =
+                    text.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
                 s.setAt(record, k, static_cast<Integer>(ReadWhole(piece, -32768, 32767)));
                 if (bar == std::string::npos) break;
                 start = bar + 1;
@@ -282,6 +298,8 @@ void RecordBase::Save(const std::string& FileName) {
     SaveRecord(dynamic_cast<const void*>(this), Kind(), FileName);
 }
 
-void RecordBase::Load(const std::string& FileName) { LoadRecord(dynamic_cast<void*>(this), Kind(), FileName); }
+void RecordBase::Load(const std::string& FileName) {
+    LoadRecord(dynamic_cast<void*>(this), Kind(), FileName);
+}
 
 }  // namespace OrvaneLib::detail

@@ -26,7 +26,7 @@ struct Describe;
 
 // What every record class shares: its class name, Save and Load, all driven by its kind.
 class RecordBase : public Object {
-public:
+  public:
     std::string ClassName() const override;
     void Save(const std::string& FileName);
     void Load(const std::string& FileName);
@@ -35,7 +35,7 @@ public:
 
 template <class R>
 class Record : public RecordBase {
-public:
+  public:
     const RecordKind& Kind() const override { return Describe<R>::Kind(); }
 };
 
@@ -45,15 +45,17 @@ Integer VariantToInteger(const std::string& value);
 
 // The six ability modifiers (Strength to Charisma), index 0 to 5.
 class AbilityModifiers {
-public:
+  public:
     Integer GetModifier(Integer iModifier) const {
-        return iModifier >= 0 && iModifier <= 5 ? modifiers_[static_cast<std::size_t>(iModifier)] : Integer{0};
+        return iModifier >= 0 && iModifier <= 5 ? modifiers_[static_cast<std::size_t>(iModifier)]
+                                                : Integer{0};
     }
     void SetModifier(Integer iModifier, Integer iValue) {
-        if (iModifier >= 0 && iModifier <= 5) modifiers_[static_cast<std::size_t>(iModifier)] = iValue;
+        if (iModifier >= 0 && iModifier <= 5)
+            modifiers_[static_cast<std::size_t>(iModifier)] = iValue;
     }
 
-protected:
+  protected:
     void ClearModifiers() { modifiers_.fill(0); }
     std::array<Integer, 6> modifiers_{};
 };
@@ -62,38 +64,42 @@ protected:
 // D provides `Integer SpecQualCount() const` (befriending this class).
 template <class D>
 class QualitySlots {
-public:
+  public:
     std::shared_ptr<clsSpecialQualities> GetSpecialQualityObj(Integer iSpecQuals) const {
         if (!InRange(iSpecQuals)) return nullptr;
         return slots_[static_cast<std::size_t>(iSpecQuals)];
     }
     void SetSpecialQualityObj(Integer iSpecQuals, std::shared_ptr<clsSpecialQualities> objSpecial) {
-        if (InRange(iSpecQuals)) slots_[static_cast<std::size_t>(iSpecQuals)] = std::move(objSpecial);
+        if (InRange(iSpecQuals))
+            slots_[static_cast<std::size_t>(iSpecQuals)] = std::move(objSpecial);
     }
 
-protected:
+  protected:
     // One empty slot per entry of the list (one slot when it is empty); attached objects go.
-    void ResizeSlots(Integer count) { slots_.assign(count > 0 ? static_cast<std::size_t>(count) : 1u, nullptr); }
+    void ResizeSlots(Integer count) {
+        slots_.assign(count > 0 ? static_cast<std::size_t>(count) : 1u, nullptr);
+    }
 
-private:
+  private:
     bool InRange(Integer i) const {
         return i >= 0 && i < static_cast<const D*>(this)->SpecQualCount() &&
                static_cast<std::size_t>(i) < slots_.size();
     }
-    std::vector<std::shared_ptr<clsSpecialQualities>> slots_ = std::vector<std::shared_ptr<clsSpecialQualities>>(1);
+    std::vector<std::shared_ptr<clsSpecialQualities>> slots_ =
+        std::vector<std::shared_ptr<clsSpecialQualities>>(1);
 };
 
 }  // namespace detail
 }  // namespace OrvaneLib
 
 // Declares that record class R has a description (before R's definition).
-#define ORVANE_DESCRIBED(R)                          \
-    class R;                                         \
-    namespace detail {                               \
-    template <>                                      \
-    struct Describe<R> {                             \
-        static const RecordKind& Kind();             \
-    };                                               \
+#define ORVANE_DESCRIBED(R)              \
+    class R;                             \
+    namespace detail {                   \
+    template <>                          \
+    struct Describe<R> {                 \
+        static const RecordKind& Kind(); \
+    };                                   \
     }
 
 // Forwarding members of the list families: each hands its call to one operation of an owned
@@ -110,34 +116,39 @@ private:
     std::string Name() const { return list.GetList(); }
 #define ORVANE_FWD_AT(list, Name, Op) \
     auto Name(::OrvaneLib::Integer index) const { return list.Op(index); }
-#define ORVANE_FWD_AT2(list, Name, Op)                                        \
+#define ORVANE_FWD_AT2(list, Name, Op)                                         \
     auto Name(::OrvaneLib::Integer index, ::OrvaneLib::Integer second) const { \
-        return list.Op(index, second);                                        \
+        return list.Op(index, second);                                         \
     }
 // Two-index members whose second index is a variant: an Integer and a text overload.
-#define ORVANE_FWD_AT2V(list, Name, Op)                                                       \
-    ORVANE_FWD_AT2(list, Name, Op)                                                            \
-    auto Name(::OrvaneLib::Integer index, const std::string& second) const {                  \
-        return list.Op(index, ::OrvaneLib::detail::VariantToInteger(second));                 \
+#define ORVANE_FWD_AT2V(list, Name, Op)                                       \
+    ORVANE_FWD_AT2(list, Name, Op)                                            \
+    auto Name(::OrvaneLib::Integer index, const std::string& second) const {  \
+        return list.Op(index, ::OrvaneLib::detail::VariantToInteger(second)); \
     }
 #define ORVANE_FWD_BYNAME(list, Name, Op) \
     auto Name(const std::string& item) const { return list.Op(item); }
 // An alternative-set member taking a set index and an item name.
-#define ORVANE_FWD_SET_IN(list, Name) \
-    bool Name(::OrvaneLib::Integer set, const std::string& item) const { return list.InList(set, item); }
+#define ORVANE_FWD_SET_IN(list, Name)                                    \
+    bool Name(::OrvaneLib::Integer set, const std::string& item) const { \
+        return list.InList(set, item);                                   \
+    }
 
 // The complete family of a simple item list: set, has, count, is, get by index, text.
-#define ORVANE_SIMPLE_FAMILY(list, Set, Has, Num, Is, Get, Text)                        \
-    ORVANE_FWD_SET(list, Set) ORVANE_FWD_HAS(list, Has) ORVANE_FWD_SIZE(list, Num)       \
-        ORVANE_FWD_IN(list, Is) ORVANE_FWD_AT(list, Get, GetItem) ORVANE_FWD_TEXT(list, Text)
+#define ORVANE_SIMPLE_FAMILY(list, Set, Has, Num, Is, Get, Text)                 \
+    ORVANE_FWD_SET(list, Set)                                                    \
+    ORVANE_FWD_HAS(list, Has) ORVANE_FWD_SIZE(list, Num) ORVANE_FWD_IN(list, Is) \
+        ORVANE_FWD_AT(list, Get, GetItem) ORVANE_FWD_TEXT(list, Text)
 
 // The synergy family core: has, set, count, level, skill and bonus by index.
-#define ORVANE_SYNERGY_CORE(list)                                                          \
-    ORVANE_FWD_HAS(list, GivesSynergyBonus) ORVANE_FWD_SET(list, SetSynergy)               \
-        ORVANE_FWD_SIZE(list, GetNumSynergy) ORVANE_FWD_AT(list, GetSynergyLevel, GetLevel) \
-            ORVANE_FWD_AT(list, GetSynergySkill, GetSkill) ORVANE_FWD_AT(list, GetSynergyBonus, GetBonus)
+#define ORVANE_SYNERGY_CORE(list)                                         \
+    ORVANE_FWD_HAS(list, GivesSynergyBonus)                               \
+    ORVANE_FWD_SET(list, SetSynergy) ORVANE_FWD_SIZE(list, GetNumSynergy) \
+        ORVANE_FWD_AT(list, GetSynergyLevel, GetLevel)                    \
+            ORVANE_FWD_AT(list, GetSynergySkill, GetSkill)                \
+                ORVANE_FWD_AT(list, GetSynergyBonus, GetBonus)
 // ... and its by-skill questions.
-#define ORVANE_SYNERGY_BY_SKILL(list)                                                     \
-    ORVANE_FWD_IN(list, IsSynergySkill) ORVANE_FWD_BYNAME(list, GetSynergyLevelFromSkill, \
-                                                          GetLevelFromSkill)              \
+#define ORVANE_SYNERGY_BY_SKILL(list)                                    \
+    ORVANE_FWD_IN(list, IsSynergySkill)                                  \
+    ORVANE_FWD_BYNAME(list, GetSynergyLevelFromSkill, GetLevelFromSkill) \
         ORVANE_FWD_BYNAME(list, GetSynergyBonusFromSkill, GetBonusFromSkill)

@@ -14,7 +14,7 @@ ORVANE_DESCRIBED(clsSizes)
 
 // One homeworld of a species.
 class clsHomeworld : public detail::Record<clsHomeworld> {
-public:
+  public:
     clsHomeworld() { Clear(); }
     std::string Name;
     std::string Sector;
@@ -24,19 +24,19 @@ public:
 
 // One age category of a species.
 class clsAge : public detail::Record<clsAge>, public detail::AbilityModifiers {
-public:
+  public:
     clsAge() { Clear(); }
     std::string Name;
     bool Dead = false;
     Integer Order = 0;
     void Clear();
 
-    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual, GetSpecQual,
-                         GetSpecQualList)
+    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
+                         GetSpecQual, GetSpecQualList)
     ORVANE_SYNERGY_CORE(synergy_)
     ORVANE_FWD_TEXT(synergy_, GetSynergyList)
 
-private:
+  private:
     friend struct detail::Describe<clsAge>;
     clsListSimple specQual_;
     clsListSynergy synergy_;
@@ -44,7 +44,7 @@ private:
 
 // One size category.
 class clsSizes : public detail::Record<clsSizes> {
-public:
+  public:
     clsSizes() { Clear(); }
     std::string Name;
     Integer Hide = 0;
