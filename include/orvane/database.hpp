@@ -11,6 +11,7 @@ namespace OrvaneLib {
 namespace detail {
 struct DatabaseState;
 }
+class KindInfo;
 
 class clsHomeworld;
 class clsSpecies;
@@ -317,6 +318,7 @@ class clsDatabase : public Object {
     void DelStarshipYards(const std::string& strYards);
 
   private:
+    friend class KindInfo;  // runs the record operations by kind
     std::unique_ptr<detail::DatabaseState> state_;
 };
 

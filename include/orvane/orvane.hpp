@@ -4,6 +4,7 @@
 #include "orvane/attacks.hpp"
 #include "orvane/database.hpp"
 #include "orvane/host.hpp"
+#include "orvane/kinds.hpp"
 #include "orvane/lists.hpp"
 #include "orvane/records/core.hpp"
 #include "orvane/registry.hpp"
