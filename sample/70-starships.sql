@@ -4,7 +4,7 @@ INSERT INTO tblStarshipSize ("Name", "Station", "Class", "Modifier", "Points", "
     ('Cutter', 0, 'Small Craft', 1, 40, 2, 2, 15, 40, 40, 300, 1, 4, 2, 5),
     ('Frigate', 0, 'Capital', 0, 120, 5, 4, 40, 180, 300, 9000, 4, 10, 6, 12),
     ('Dreadnought', 0, 'Capital', -2, 400, 10, 8, 180, 1600, 9000, 800000, 12, 30, 20, 40),
-    ('Outpost', 1, 'Station', 0, 150, 6, 4, 50, 300, 2000, 60000, 6, 12, 8, NULL),
+    ('Outpost', 1, 'Station', 0, 150, 6, 4, 50, 300, 2000, 60000, 6, 12, 8, 15),
     ('Citadel', -1, 'Station', -3, 900, 15, 10, 300, 4000, 60000, 2000000, 20, 60, 40, 80);
 
 INSERT INTO tblStarshipArmor ("Size", "Armor", "DR", "Cost", "PilotBonus") VALUES

@@ -27,8 +27,8 @@ struct Component {
     const RecordKind* record;
     std::string_view table;
     KeyDesc key;
-    bool station;                          // rows split by "Station"; operations take bStation
-    std::string_view delMember = "Sub: ";  // the deletion is a method, or a property
+    bool station;                // rows split by "Station"; operations take bStation
+    std::string_view delMember;  // how the deletion's label begins: "Sub: " or "Property Let: "
     std::vector<ColumnDesc> columns;
 };
 
