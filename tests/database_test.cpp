@@ -234,7 +234,8 @@ INSERT INTO tblRegion VALUES ('Core'); INSERT INTO tblInfo VALUES ('d', 'i');
 
 TEST_F(DatabaseTest, ClearEmptiesTheBaseTablesButNeverInfoKeywordsOrRegions) {
     auto db =
-        OpenScratch(kBaseTablesSql + std::string("INSERT INTO tblAbility VALUES ('Str', 1);"));
+        OpenScratch(kBaseTablesSql + std::string("DROP TABLE IF EXISTS tblStarshipWeapons;"
+                                                 "INSERT INTO tblAbility VALUES ('Str', 1);"));
     db->Clear();
     EXPECT_EQ(boxes_.size(), 0u);
     EXPECT_TRUE(db->GetColorList().IsEmptyForm());

@@ -7,5 +7,6 @@
 #include "orvane/kinds.hpp"
 #include "orvane/lists.hpp"
 #include "orvane/records/core.hpp"
+#include "orvane/records/starships.hpp"
 #include "orvane/registry.hpp"
 #include "orvane/types.hpp"
