@@ -6,5 +6,6 @@
 #include "orvane/host.hpp"
 #include "orvane/lists.hpp"
 #include "orvane/records/core.hpp"
+#include "orvane/records/gear.hpp"
 #include "orvane/registry.hpp"
 #include "orvane/types.hpp"
