@@ -7,6 +7,7 @@
 #include "orvane/lists.hpp"
 #include "orvane/records/core.hpp"
 #include "orvane/records/creatures.hpp"
+#include "orvane/records/droids.hpp"
 #include "orvane/records/gear.hpp"
 #include "orvane/registry.hpp"
 #include "orvane/types.hpp"
