@@ -1,0 +1,107 @@
+// Gear: suits of armour, weapons and items of general equipment.
+#pragma once
+
+#include <string>
+
+#include "orvane/detail/record.hpp"
+#include "orvane/lists.hpp"
+
+namespace OrvaneLib {
+
+ORVANE_DESCRIBED(clsArmor)
+ORVANE_DESCRIBED(clsWeapon)
+ORVANE_DESCRIBED(clsEquipment)
+
+// One suit of armour, with the skill synergies it gives and the ability bonuses it grants.
+class clsArmor : public detail::Record<clsArmor> {
+  public:
+    clsArmor() { Clear(); }
+    std::string Name;
+    std::string Feat;
+    Long Cost = 0;
+    Integer Mass = 0;
+    Integer DefenseBonus = 0;
+    Integer MaxDexBonus = 0;
+    Integer ArmorCheck = 0;
+    Integer Move10 = 0;
+    Integer Move6 = 0;
+    std::string Notes;
+    std::string Source;
+    std::string Description;
+    Integer DR = 0;
+    void Clear();
+
+    ORVANE_SYNERGY_CORE(synergy_)
+    ORVANE_FWD_TEXT(synergy_, SynergyList)
+
+    ORVANE_FWD_HAS(ability_, AbilityBonus)
+    ORVANE_FWD_SET(ability_, SetBonAttr)
+    ORVANE_FWD_SIZE(ability_, GetNumBonAttr)
+    ORVANE_FWD_IN(ability_, IsBonAttr)
+    // The ability's name, its usual three-letter abbreviation written out in full.
+    std::string GetBonAttrName(Integer iAbility) const;
+    ORVANE_FWD_AT(ability_, GetBonAttrScore, GetRank)
+    ORVANE_FWD_TEXT(ability_, AbilityList)
+
+  private:
+    friend struct detail::Describe<clsArmor>;
+    clsListSynergy synergy_;
+    clsListLevel ability_;
+};
+
+// One weapon. A weapon allows normal attacks unless told otherwise, so NormFire starts true.
+class clsWeapon : public detail::Record<clsWeapon> {
+  public:
+    clsWeapon() { Clear(); }
+    std::string Name;
+    std::string Feat;
+    bool NormFire = true;
+    bool MultFire = false;
+    bool AutoFire = false;
+    bool Personal = false;
+    Integer FireControl = 0;
+    Integer MultFireCtl = 0;
+    Integer AutoFireCtl = 0;
+    std::string Size;
+    Integer Cost = 0;
+    Integer Mass = 0;
+    Integer Range = 0;
+    Integer Critical = 0;
+    std::string Damage;
+    std::string Stun;
+    std::string FortDC;
+    std::string WeapType;
+    std::string AtkType;
+    std::string Source;
+    std::string Notes;
+    std::string Description;
+    std::string Craft;
+    void Clear();
+
+    // Exact, case-sensitive tests of the size and attack type.
+    bool IsLight() const;
+    bool IsRanged() const;
+    bool IsMelee() const;
+};
+
+// One item of general equipment.
+class clsEquipment : public detail::Record<clsEquipment> {
+  public:
+    clsEquipment() { Clear(); }
+    std::string Name;
+    Integer Cost = 0;
+    Integer Mass = 0;
+    std::string Source;
+    std::string Notes;
+    std::string Description;
+    void Clear();
+
+    ORVANE_SYNERGY_CORE(synergy_)
+    ORVANE_FWD_TEXT(synergy_, SynergyList)
+
+  private:
+    friend struct detail::Describe<clsEquipment>;
+    clsListSynergy synergy_;
+};
+
+}  // namespace OrvaneLib
