@@ -18,7 +18,7 @@ CREATE TABLE tblStarshipCost (
     "ModCost" REAL,
     "megaMod" INTEGER
 );
-CREATE INDEX idxStarshipCostMinPoints ON tblStarshipCost ("MinPoints" COLLATE NOCASE);
+CREATE INDEX idxStarshipCostMinPoints ON tblStarshipCost ("MinPoints");
 
 CREATE TABLE tblStarshipCrew (
     "Points" INTEGER,
@@ -27,8 +27,7 @@ CREATE TABLE tblStarshipCrew (
     "MaxCrew" INTEGER,
     "Sizes" TEXT
 );
-CREATE INDEX idxStarshipCrewPoints ON tblStarshipCrew ("Points" COLLATE NOCASE);
-CREATE INDEX idxStarshipCrewStation ON tblStarshipCrew ("Station" COLLATE NOCASE);
+CREATE INDEX idxStarshipCrewPoints ON tblStarshipCrew ("Points");
 
 CREATE TABLE tblStarshipEmplace (
     "Points" INTEGER,
@@ -37,8 +36,7 @@ CREATE TABLE tblStarshipEmplace (
     "MaxEmplace" INTEGER,
     "Sizes" TEXT
 );
-CREATE INDEX idxStarshipEmplacePoints ON tblStarshipEmplace ("Points" COLLATE NOCASE);
-CREATE INDEX idxStarshipEmplaceStation ON tblStarshipEmplace ("Station" COLLATE NOCASE);
+CREATE INDEX idxStarshipEmplacePoints ON tblStarshipEmplace ("Points");
 
 CREATE TABLE tblStarshipHull (
     "Points" INTEGER,
@@ -47,8 +45,7 @@ CREATE TABLE tblStarshipHull (
     "MaxHull" INTEGER,
     "Sizes" TEXT
 );
-CREATE INDEX idxStarshipHullPoints ON tblStarshipHull ("Points" COLLATE NOCASE);
-CREATE INDEX idxStarshipHullStation ON tblStarshipHull ("Station" COLLATE NOCASE);
+CREATE INDEX idxStarshipHullPoints ON tblStarshipHull ("Points");
 
 CREATE TABLE tblStarshipLife (
     "Points" INTEGER,
@@ -57,8 +54,7 @@ CREATE TABLE tblStarshipLife (
     "MaxCrew" INTEGER,
     "Sizes" TEXT
 );
-CREATE INDEX idxStarshipLifePoints ON tblStarshipLife ("Points" COLLATE NOCASE);
-CREATE INDEX idxStarshipLifeStation ON tblStarshipLife ("Station" COLLATE NOCASE);
+CREATE INDEX idxStarshipLifePoints ON tblStarshipLife ("Points");
 
 CREATE TABLE tblStarshipHyper (
     "Drive" TEXT,
@@ -68,7 +64,6 @@ CREATE TABLE tblStarshipHyper (
     "BackupDouble" TEXT
 );
 CREATE INDEX idxStarshipHyperDrive ON tblStarshipHyper ("Drive" COLLATE NOCASE);
-CREATE INDEX idxStarshipHyperStation ON tblStarshipHyper ("Station" COLLATE NOCASE);
 
 CREATE TABLE tblStarshipShields (
     "Points" INTEGER,
@@ -78,8 +73,7 @@ CREATE TABLE tblStarshipShields (
     "Sizes" TEXT,
     "DoublePoints" TEXT
 );
-CREATE INDEX idxStarshipShieldsPoints ON tblStarshipShields ("Points" COLLATE NOCASE);
-CREATE INDEX idxStarshipShieldsStation ON tblStarshipShields ("Station" COLLATE NOCASE);
+CREATE INDEX idxStarshipShieldsPoints ON tblStarshipShields ("Points");
 
 CREATE TABLE tblStarshipSize (
     "Name" TEXT,
@@ -99,7 +93,6 @@ CREATE TABLE tblStarshipSize (
     "SlaveCost" INTEGER
 );
 CREATE INDEX idxStarshipSizeName ON tblStarshipSize ("Name" COLLATE NOCASE);
-CREATE INDEX idxStarshipSizeStation ON tblStarshipSize ("Station" COLLATE NOCASE);
 
 CREATE TABLE tblStarshipStowage (
     "Points" INTEGER,
@@ -110,8 +103,7 @@ CREATE TABLE tblStarshipStowage (
     "MaxMetric" INTEGER,
     "Sizes" TEXT
 );
-CREATE INDEX idxStarshipStowagePoints ON tblStarshipStowage ("Points" COLLATE NOCASE);
-CREATE INDEX idxStarshipStowageStation ON tblStarshipStowage ("Station" COLLATE NOCASE);
+CREATE INDEX idxStarshipStowagePoints ON tblStarshipStowage ("Points");
 
 CREATE TABLE tblStarshipSupply (
     "Points" INTEGER,
@@ -123,8 +115,7 @@ CREATE TABLE tblStarshipSupply (
     "Year" INTEGER,
     "Size" TEXT
 );
-CREATE INDEX idxStarshipSupplyPoints ON tblStarshipSupply ("Points" COLLATE NOCASE);
-CREATE INDEX idxStarshipSupplyStation ON tblStarshipSupply ("Station" COLLATE NOCASE);
+CREATE INDEX idxStarshipSupplyPoints ON tblStarshipSupply ("Points");
 
 CREATE TABLE tblStarshipEngine (
     "MaxSpeed" TEXT,
@@ -135,8 +126,7 @@ CREATE TABLE tblStarshipEngine (
     "PilotBonus" INTEGER,
     "Sizes" TEXT
 );
-CREATE INDEX idxStarshipEnginePoints ON tblStarshipEngine ("Points" COLLATE NOCASE);
-CREATE INDEX idxStarshipEngineStation ON tblStarshipEngine ("Station" COLLATE NOCASE);
+CREATE INDEX idxStarshipEnginePoints ON tblStarshipEngine ("Points");
 
 CREATE TABLE tblStarshipYards (
     "Name" TEXT,

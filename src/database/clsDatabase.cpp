@@ -3,6 +3,7 @@
 #include "orvane/database.hpp"
 
 #include <array>
+#include <cctype>
 
 #include "database/convert.hpp"
 #include "database/state.hpp"
@@ -70,6 +71,8 @@ void DatabaseState::OpenDB() {
 void DatabaseState::CloseDB() {
     bOpen = false;
     dbData.reset();
+    knownTables.clear();
+    knownSchema = -1;
 }
 
 void DatabaseState::ReportError(const std::string& label, const std::string& message) {
@@ -100,7 +103,7 @@ void DatabaseState::ReportError(const std::string& label, const std::string& mes
         append(line, message);
         if (label.find("Add") == std::string::npos && label.find("List") == std::string::npos) {
             line += '\t';
-            append(line, strSQL);
+            append(line, SQL());
         }
         FileWriteLine(iLogFile, line);
     } catch (...) {
@@ -112,7 +115,19 @@ bool DatabaseState::TableExists(std::string_view name) {
     if (!bOpen) OpenDB();
     if (!dbData) return false;
     try {
-        return dbData->HasObject(name);
+        // Answers are remembered until the schema changes (by this or any connection).
+        std::int64_t schema = dbData->SchemaVersion();
+        if (schema != knownSchema) {
+            knownTables.clear();
+            knownSchema = schema;
+        }
+        std::string key(name);
+        for (auto& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        auto it = knownTables.find(key);
+        if (it != knownTables.end()) return it->second;
+        bool exists = dbData->HasObject(name);
+        knownTables.emplace(std::move(key), exists);
+        return exists;
     } catch (const std::exception&) {
         return false;
     }

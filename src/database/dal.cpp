@@ -59,6 +59,9 @@ struct Connection::Impl {
         int skip = 0;  // leading hidden columns (the row id)
     };
     std::unordered_map<std::string, Cached> cache;
+    // Lookup statements by their caller's shape: the cached statement and whether its
+    // source is a stored query.
+    std::unordered_map<const void*, std::pair<Cached*, bool>> shapes;
 
     [[noreturn]] void Fail() const { throw Error(sqlite3_errmsg(db)); }
 
@@ -173,6 +176,15 @@ bool Connection::HasObject(std::string_view name) {
     sqlite3_reset(c.stmt);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) impl_->Fail();
     return rc == SQLITE_ROW;
+}
+
+std::int64_t Connection::SchemaVersion() {
+    auto& c = impl_->PrepareOrFail("PRAGMA schema_version");
+    int rc = sqlite3_step(c.stmt);
+    std::int64_t version = rc == SQLITE_ROW ? sqlite3_column_int64(c.stmt, 0) : -1;
+    sqlite3_reset(c.stmt);
+    if (rc != SQLITE_ROW) impl_->Fail();
+    return version;
 }
 
 void Connection::Execute(std::string_view sql) {
@@ -330,12 +342,22 @@ Recordset Recordset::Open(Connection& db, std::string_view source, Access access
 }
 
 Recordset Recordset::Lookup(Connection& db, std::string_view source,
-                            std::span<const Condition> conditions, Access access) {
+                            std::span<const Condition> conditions, Access access,
+                            const void* shape) {
     Recordset rs;
     rs.db_ = &db;
     rs.source_ = source;
     rs.access_ = access;
-    auto opened = PrepareSelect(db, source, {}, conditions, false);
+    Opened opened;
+    auto& shapes = db.impl().shapes;
+    if (auto it = shape ? shapes.find(shape) : shapes.end(); it != shapes.end()) {
+        opened = {it->second.first, it->second.second};
+        sqlite3_reset(opened.cached->stmt);
+        sqlite3_clear_bindings(opened.cached->stmt);
+    } else {
+        opened = PrepareSelect(db, source, {}, conditions, false);
+        if (shape) shapes.emplace(shape, std::make_pair(opened.cached, opened.isView));
+    }
     rs.isView_ = opened.isView;
     auto* stmt = opened.cached->stmt;
     auto& impl = db.impl();

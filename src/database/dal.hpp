@@ -114,8 +114,12 @@ class Recordset {
     static Recordset Open(Connection& db, std::string_view source, Access access,
                           std::span<const std::string_view> columns = {});
     // The rows of a table or stored query that match every condition, in its order.
+    // `shape`, when given, identifies the caller's statement shape (same source and the same
+    // condition columns and kinds every time), so its statement is found without building
+    // its text again.
     static Recordset Lookup(Connection& db, std::string_view source,
-                            std::span<const Condition> conditions, Access access);
+                            std::span<const Condition> conditions, Access access,
+                            const void* shape = nullptr);
     // A table opened only to append rows: knows the table's columns, loads no rows.
     static Recordset ForAppend(Connection& db, std::string_view table);
 
@@ -176,6 +180,8 @@ class Connection {
     const std::string& Path() const { return path_; }
     // True when a table or stored query of that name exists (letter case ignored).
     bool HasObject(std::string_view name);
+    // The schema version: changes whenever any connection changes tables or queries.
+    std::int64_t SchemaVersion();
     // Runs a script of SQL statements.
     void Execute(std::string_view sql);
     // Deletes every row of a table.

@@ -124,7 +124,7 @@ void Add(DatabaseState& s, const Lookup& k, const std::string& value, const std:
 void DeleteFirst(DatabaseState& s, const char* source, const char* column, const std::string& key,
                  const std::string& statement, const std::string& label) {
     try {
-        s.strSQL = statement;
+        s.SetSQL(statement);
         dal::Condition cond{column, dal::Condition::Kind::Text, key};
         auto rs = dal::Recordset::Lookup(*s.dbData, source, {&cond, 1}, dal::Access::Updatable);
         if (rs.RecordCount() > 0) {
@@ -137,7 +137,7 @@ void DeleteFirst(DatabaseState& s, const char* source, const char* column, const
 }
 
 void Del(DatabaseState& s, const Lookup& k, const std::string& value) {
-    s.strSQL.clear();
+    s.ClearSQL();
     std::string label = k.delLabel + value + ")";
     if (value.empty()) {
         s.ReportError(label, k.delEmptyKey);
@@ -152,7 +152,7 @@ void Del(DatabaseState& s, const Lookup& k, const std::string& value) {
 const dal::Value* FirstMatch(DatabaseState& s, dal::Recordset& rs, const char* source,
                              const char* keyColumn, const std::string& key,
                              const std::string& statement, const char* column) {
-    s.strSQL = statement;
+    s.SetSQL(statement);
     dal::Condition cond{keyColumn, dal::Condition::Kind::Text, key};
     rs = dal::Recordset::Lookup(*s.dbData, source, {&cond, 1}, dal::Access::Updatable);
     if (rs.RecordCount() == 0) return nullptr;
@@ -193,7 +193,7 @@ void clsDatabase::AddAbility(const std::string& strAbility, Integer iOrder) {
 
 void clsDatabase::DelAbility(const std::string& strAbility) {
     auto& s = *state_;
-    s.strSQL.clear();
+    s.ClearSQL();
     std::string label = "Property Let: DelAbility(" + strAbility + ")";
     if (strAbility.empty()) {
         s.ReportError(label, kAbilityEmptyKey);
@@ -208,7 +208,7 @@ void clsDatabase::DelAbility(const std::string& strAbility) {
 
 Integer clsDatabase::GetAbility(const std::string& strAbility) {
     auto& s = *state_;
-    s.strSQL.clear();
+    s.ClearSQL();
     std::string label = "Function: GetAbility(" + strAbility + ")";
     if (strAbility.empty()) {
         s.ReportError(label, kAbilityEmptyKey);
@@ -237,7 +237,7 @@ void clsDatabase::DelKeyword(const std::string& strKeyword) { Del(*state_, kKeyw
 
 std::string clsDatabase::GetKeyword(const std::string& strKeyword) {
     auto& s = *state_;
-    s.strSQL.clear();
+    s.ClearSQL();
     std::string label = "Function: GetKeyword(" + strKeyword + ")";
     if (strKeyword.empty()) {
         s.ReportError(label, kKeywords.delEmptyKey);

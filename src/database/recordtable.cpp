@@ -152,6 +152,23 @@ void SetKey(void* record, const KeyDesc& d, const KeyArg& k) {
         d.slot->setText(record, std::string(k.text));
 }
 
+// Keeps what the statement text is made of; the text is built only if a failure is logged.
+void Pending(DatabaseState& s, const TableKind& kind, const StatementDesc& form,
+             std::initializer_list<KeyArg> keys, bool bStation) {
+    PendingStatement& p = s.pendingSQL;
+    p.kind = &kind;
+    p.form = &form;
+    p.count = 0;
+    for (const auto& k : keys) {
+        p.isNumber[p.count] = k.isNumber;
+        p.numbers[p.count] = k.number;
+        p.keys[p.count].assign(k.text);
+        ++p.count;
+    }
+    p.station = bStation;
+    s.sqlPending = true;
+}
+
 std::string Trimmed(const std::string& s) {
     std::size_t b = s.find_first_not_of(' ');
     if (b == std::string::npos) return {};
@@ -160,8 +177,15 @@ std::string Trimmed(const std::string& s) {
 
 }  // namespace
 
+std::string RenderStatement(const PendingStatement& p) {
+    std::vector<KeyArg> keys;
+    for (std::size_t i = 0; i < p.count; ++i)
+        keys.push_back(p.isNumber[i] ? KeyArg(p.numbers[i]) : KeyArg(p.keys[i]));
+    return StatementText(*p.kind, *p.form, keys, p.station);
+}
+
 std::string StatementText(const TableKind& kind, const StatementDesc& st,
-                          std::initializer_list<KeyArg> keys, bool bStation) {
+                          std::span<const KeyArg> keys, bool bStation) {
     const std::string t(kind.table);
     const KeyArg& k1 = *keys.begin();
     const std::string c1 = t + "." + std::string(kind.keys[0].column);
@@ -185,7 +209,7 @@ std::string StatementText(const TableKind& kind, const StatementDesc& st,
         case Form::D:
         case Form::PairSingleQuote:
         case Form::PairDoubleQuote: {
-            const KeyArg& k2 = *(keys.begin() + 1);
+            const KeyArg& k2 = keys[1];
             const std::string c2 = t + "." + std::string(kind.keys[1].column);
             if (st.form == Form::D)
                 return "SELECT " + t + ".*, " + c1 + ", " + c2 + " From " + t + " WHERE (((" + c1 +
@@ -256,7 +280,7 @@ ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
 
 std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
                                 std::initializer_list<KeyArg> keys, bool bDescript, bool bStation) {
-    s.strSQL.clear();
+    s.ClearSQL();
     const std::string label = std::string(kind.readLabel) +
                               Arguments(keys, kind, bStation, kind.descript ? &bDescript : nullptr);
     if (MissingKey(kind, keys)) {
@@ -266,9 +290,10 @@ std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
     if (!s.EnsureOpen()) return nullptr;
     if (TableMissing(s, kind, true)) return nullptr;
     try {
-        s.strSQL = StatementText(kind, kind.readStatement, keys, bStation);
+        Pending(s, kind, kind.readStatement, keys, bStation);
         auto conds = Conditions(kind, keys, bStation);
-        auto rs = dal::Recordset::Lookup(*s.dbData, kind.table, conds, dal::Access::ReadOnly);
+        auto rs =
+            dal::Recordset::Lookup(*s.dbData, kind.table, conds, dal::Access::ReadOnly, &kind);
         if (rs.RecordCount() == 0) {
             s.ReportError(label, std::string(kind.readNoMatch));
             return nullptr;
@@ -357,7 +382,7 @@ void AddRow(DatabaseState& s, const TableKind& kind, const void* record) {
 
 void DeleteRow(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys,
                bool bStation) {
-    s.strSQL.clear();
+    s.ClearSQL();
     const std::string label = std::string(kind.delLabel) + Arguments(keys, kind, bStation, nullptr);
     if (MissingKey(kind, keys)) {
         // A negative number key is simply nothing to delete.
@@ -370,9 +395,10 @@ void DeleteRow(DatabaseState& s, const TableKind& kind, std::initializer_list<Ke
     if (!s.EnsureOpen()) return;
     if (TableMissing(s, kind, false)) return;
     try {
-        s.strSQL = StatementText(kind, kind.delStatement, keys, bStation);
+        Pending(s, kind, kind.delStatement, keys, bStation);
         auto conds = Conditions(kind, keys, bStation);
-        auto rs = dal::Recordset::Lookup(*s.dbData, kind.table, conds, dal::Access::Updatable);
+        auto rs =
+            dal::Recordset::Lookup(*s.dbData, kind.table, conds, dal::Access::Updatable, &kind);
         if (rs.RecordCount() == 0) {
             if (!kind.delNoMatchSilent) s.ReportError(label, std::string(kind.delNoMatch));
             return;

@@ -2,20 +2,40 @@
 // check, the error reporter, the column and table tests.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "database/dal.hpp"
 #include "orvane/types.hpp"
 
 namespace OrvaneLib::detail {
 
+struct TableKind;
+struct StatementDesc;
+
+// The inputs of a key-lookup statement text, kept so that the text itself is only built
+// when a failure is logged.
+struct PendingStatement {
+    const TableKind* kind = nullptr;
+    const StatementDesc* form = nullptr;
+    std::string keys[2];
+    std::int64_t numbers[2]{};
+    bool isNumber[2]{};
+    std::size_t count = 0;
+    bool station = false;
+};
+std::string RenderStatement(const PendingStatement& pending);
+
 struct DatabaseState {
     std::unique_ptr<dal::Connection> dbData;
     std::string strDBPath;  // the Name property
     bool bOpen = false;
-    std::string strSQL;  // text of the last key lookup, for the log
+    std::string strSQL;  // text of the last key lookup, for the log (see SQL())
+    PendingStatement pendingSQL;
+    bool sqlPending = false;
     bool bMessaging = true;
     bool bDebug = false;
     bool bLogging = false;
@@ -40,6 +60,27 @@ struct DatabaseState {
     }
     void ClearTable(const std::string& name);
     void SetLogging(bool value);  // throws when the log file cannot be opened
+
+    void ClearSQL() {
+        strSQL.clear();
+        sqlPending = false;
+    }
+    void SetSQL(std::string text) {
+        strSQL = std::move(text);
+        sqlPending = false;
+    }
+    // The last key-lookup statement text, built now if only its inputs were kept.
+    const std::string& SQL() {
+        if (sqlPending) {
+            strSQL = RenderStatement(pendingSQL);
+            sqlPending = false;
+        }
+        return strSQL;
+    }
+
+    // Table and stored-query existence, remembered per schema version of the database.
+    std::unordered_map<std::string, bool> knownTables;
+    std::int64_t knownSchema = -1;
 };
 
 // Statement text of a key lookup: prefix, the key between double quotes, suffix.

@@ -145,7 +145,7 @@ std::shared_ptr<R> ReadAs(DatabaseState& s, const TableKind& kind,
 
 // The statement text of a key lookup, as the log shows it.
 std::string StatementText(const TableKind& kind, const StatementDesc& st,
-                          std::initializer_list<KeyArg> keys, bool bStation);
+                          std::span<const KeyArg> keys, bool bStation);
 
 }  // namespace OrvaneLib::detail
 
