@@ -5,6 +5,7 @@
 #include "orvane/database.hpp"
 #include "orvane/host.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/records/character.hpp"
 #include "orvane/records/core.hpp"
 #include "orvane/registry.hpp"
 #include "orvane/types.hpp"
