@@ -43,8 +43,10 @@ std::string KeyText(const KeyArg& k) {
 std::string Arguments(std::initializer_list<KeyArg> keys, const TableKind& kind, bool bStation,
                       const bool* bDescript) {
     std::string out;
+    bool first = true;
     for (const auto& k : keys) {
-        if (!out.empty()) out += ", ";
+        if (!first) out += ", ";  // also after an empty key: "(, 3)"
+        first = false;
         out += KeyText(k);
     }
     if (kind.station) out += std::string(", ") + BoolText(bStation);
