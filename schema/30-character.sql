@@ -126,7 +126,7 @@ CREATE INDEX idxSkillsName ON tblSkills ("Name" COLLATE NOCASE);
 -- Ordinary skills first, then those of the mystic power, each group by name.
 CREATE VIEW qrySkills AS
     SELECT "Name", "Aumen", "Attribute", "SecAbility", "TrainedOnly" FROM tblSkills
-    ORDER BY "Aumen" <> 0, "Name" COLLATE NOCASE;
+    ORDER BY COALESCE("Aumen", 0) <> 0, "Name" COLLATE NOCASE;
 
 CREATE TABLE tblSkillMastery (
     "Name" TEXT,
