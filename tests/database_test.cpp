@@ -235,7 +235,7 @@ CREATE TABLE IF NOT EXISTS tblSizes (x); CREATE TABLE IF NOT EXISTS tblSkillMast
 CREATE TABLE IF NOT EXISTS tblSkills (x); CREATE TABLE IF NOT EXISTS tblSpecialQualities (x);
 CREATE TABLE IF NOT EXISTS tblSpecies (x); CREATE TABLE IF NOT EXISTS tblWeapons (x);
 CREATE TABLE IF NOT EXISTS tblClassFeatures (x);
-INSERT INTO tblSpecies VALUES (1), (2); INSERT INTO tblColors VALUES ('Amber');
+INSERT INTO tblSpecies (Species) VALUES (1), (2); INSERT INTO tblColors VALUES ('Amber');
 INSERT INTO tblRegion VALUES ('Core'); INSERT INTO tblInfo VALUES ('d', 'i');
 )";
 

@@ -6,6 +6,7 @@
 #include "orvane/host.hpp"
 #include "orvane/kinds.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/records/character.hpp"
 #include "orvane/records/core.hpp"
 #include "orvane/records/creatures.hpp"
 #include "orvane/records/droids.hpp"

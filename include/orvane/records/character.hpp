@@ -1,0 +1,473 @@
+// The character rules: species, classes, class levels, prestige classes, skills and skill
+// mastery, feats and bonus-feat selections, special qualities, bonus features and
+// cross-class sets.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "orvane/detail/record.hpp"
+#include "orvane/lists.hpp"
+#include "orvane/records/core.hpp"
+#include "orvane/records/requirements.hpp"
+
+namespace OrvaneLib {
+
+ORVANE_DESCRIBED(clsSpecialQualities)
+ORVANE_DESCRIBED(clsSpecies)
+ORVANE_DESCRIBED(clsClass)
+ORVANE_DESCRIBED(clsClassLevel)
+ORVANE_DESCRIBED(clsPrestige)
+ORVANE_DESCRIBED(clsSkills)
+ORVANE_DESCRIBED(clsSkillMastery)
+ORVANE_DESCRIBED(clsFeats)
+ORVANE_DESCRIBED(clsBonus)
+ORVANE_DESCRIBED(clsFeatures)
+ORVANE_DESCRIBED(clsCrossClass)
+
+// A named ability that class levels and other entries grant, with what it brings along.
+class clsSpecialQualities : public detail::Record<clsSpecialQualities> {
+  public:
+    clsSpecialQualities() { Clear(); }
+    std::string Name;
+    std::string Description;
+    void Clear();
+
+    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
+                         GetSpecQual, SpecQualList)
+    ORVANE_SIMPLE_FAMILY(givenFeats_, SetBonusFeat, HasBonusFeats, GetNumBonusFeat, IsBonusFeat,
+                         GetBonusFeat, BonusFeatList)
+    ORVANE_SIMPLE_FAMILY(bypassFeats_, SetBypassFeat, HasBypassFeats, GetNumBypassFeat,
+                         IsBypassFeat, GetBypassFeat, BypassFeatList)
+    ORVANE_SYNERGY_CORE(synergy_)
+    ORVANE_FWD_HAS(synergy_, HasSynergy)
+    ORVANE_SYNERGY_BY_SKILL(synergy_)
+    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
+    ORVANE_SIMPLE_FAMILY(selections_, SetBonusSelections, HasBonusSelections, GetNumBonusSelections,
+                         IsBonusSelection, GetBonusSelection, GetBonusSelectionList)
+
+  private:
+    friend struct detail::Describe<clsSpecialQualities>;
+    clsListSimple specQual_;
+    clsListSimple givenFeats_;
+    clsListSimple bypassFeats_;
+    clsListSimple selections_;
+    clsListSynergy synergy_;
+};
+
+// The people a character belongs to.
+class clsSpecies : public detail::Record<clsSpecies>,
+                   public detail::AbilityModifiers,
+                   public detail::QualitySlots<clsSpecies> {
+  public:
+    clsSpecies() { Clear(); }
+    std::string Name;
+    std::string Homeworld;
+    bool NPC = false;
+    Integer BonusFeat = 0;  // how many bonus feats; the list is the bonus-feat family
+    std::string Size;
+    Integer BonusSkillPts = 0;
+    Integer Move = 0;
+    Integer Swim = 0;
+    Integer Fly = 0;
+    std::string FlyType;
+    Integer Other = 0;
+    std::string OtherType;
+    std::string Source;
+    std::string Description;
+    Long MaxChild = 0;
+    Long MaxYoung = 0;
+    Long MaxAdult = 0;
+    Long MaxMiddle = 0;
+    Long MaxOld = 0;
+    Single MinHeight = 0;
+    Single MaxHeight = 0;
+    Integer MinWeight = 0;
+    Integer MaxWeight = 0;
+    std::shared_ptr<clsSizes> objSize;  // attached by the caller; never filled here
+
+    void Clear();
+    // The first and last age of an age category ("Child" ... "Venerable").
+    void AgeRange(const std::string& sAge, std::string& sLower, std::string& sUpper) const;
+    // "+1" for "Small", "-1" for "Large", "+0" otherwise.
+    std::string SizeModifier() const;
+
+    ORVANE_SIMPLE_FAMILY(feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)
+    ORVANE_SYNERGY_CORE(synergy_)
+    ORVANE_SYNERGY_BY_SKILL(synergy_)
+    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
+
+    ORVANE_FWD_HAS(specQual_, HasSpecQual)
+    // Sets the list and gives the object slots one empty slot per entry.
+    void SetSpecQual(const std::string& strSpecQual);
+    ORVANE_FWD_SIZE(specQual_, GetNumSpecQual)
+    ORVANE_FWD_IN(specQual_, IsSpecQual)
+    ORVANE_FWD_AT(specQual_, GetSpecQual, GetItem)
+    ORVANE_FWD_TEXT(specQual_, GetSpecQualList)
+
+    ORVANE_SIMPLE_FAMILY(classSkills_, SetClsSkill, HasClsSkill, GetNumClsSkill, IsClsSkill,
+                         GetClsSkill, GetClsSkillList)
+    ORVANE_SIMPLE_FAMILY(forbidSkills_, SetForbiddenSkill, HasForbiddenSkill, GetNumForbiddenSkill,
+                         IsForbiddenSkill, GetForbiddenSkill, GetForbidSkillList)
+    ORVANE_SIMPLE_FAMILY(forbidFeats_, SetForbiddenFeats, HasForbiddenFeats, GetNumForbiddenFeats,
+                         IsForbiddenFeats, GetForbiddenFeats, GetForbidFeatList)
+
+    ORVANE_FWD_SET(restricted_, SetRestrictedSkill)
+    ORVANE_FWD_SIZE(restricted_, GetNumRestrictedSkill)
+    ORVANE_FWD_HAS(restricted_, HasRestrictedSkill)
+    ORVANE_FWD_IN(restricted_, IsRestrictedSkill)
+    ORVANE_FWD_AT(restricted_, GetRestrictedSkillName, GetName)
+    ORVANE_FWD_BYNAME(restricted_, GetRestSkillLevelFromName, GetRankFromName)
+    ORVANE_FWD_AT(restricted_, GetRestrictedSkillLevel, GetRank)
+    ORVANE_FWD_TEXT(restricted_, GetRestSkillList)
+
+    ORVANE_SIMPLE_FAMILY(forbidClasses_, SetForbiddenClasses, HasForbiddenClass,
+                         GetNumForbiddenClasses, IsForbiddenClass, GetForbiddenClass,
+                         GetForbidClassList)
+    ORVANE_SIMPLE_FAMILY(speak_, SetSpeak, HasSpeak, GetNumSpeak, IsSpeak, GetSpeak, GetSpeakList)
+    ORVANE_SIMPLE_FAMILY(write_, SetWrite, HasWrite, GetNumWrite, IsWrite, GetWrite, GetWriteList)
+    ORVANE_SIMPLE_FAMILY(bonusFeats_, SetBonusFeats, HasBonusFeats, GetNumBonusFeats, IsBonusFeat,
+                         GetBonusFeat, GetBonusFeatList)
+
+    ORVANE_FWD_HAS(featReplace_, HasFeatReplace)
+    ORVANE_FWD_SET(featReplace_, SetFeatReplace)
+    ORVANE_FWD_SIZE(featReplace_, GetNumFeatReplace)
+    ORVANE_FWD_AT(featReplace_, GetFeatReplaceClass, GetClass)
+    ORVANE_FWD_AT(featReplace_, GetFeatReplaceOldFeat, GetOldFeat)
+    ORVANE_FWD_AT(featReplace_, GetFeatReplaceNewFeat, GetNewFeat)
+    ORVANE_FWD_IN(featReplace_, IsFeatReplaceClass)
+    ORVANE_FWD_TEXT(featReplace_, GetFeatReplaceList)
+
+  private:
+    friend struct detail::Describe<clsSpecies>;
+    friend class detail::QualitySlots<clsSpecies>;
+    Integer SpecQualCount() const { return specQual_.GetSize(); }
+
+    clsListSimple specQual_;
+    clsListSimple speak_;
+    clsListSimple write_;
+    clsListSimple feats_;
+    clsListSimple bonusFeats_;
+    clsListSimple classSkills_;
+    clsListSimple forbidSkills_;
+    clsListSimple forbidFeats_;
+    clsListLevel restricted_;
+    clsListSynergy synergy_;
+    clsListSimple forbidClasses_;
+    clsListTripleSimple featReplace_;
+};
+
+// Entry requirements of a prestige class.
+class clsPrestige : public detail::Record<clsPrestige> {
+  public:
+    clsPrestige();
+    clsPrestige(const clsPrestige& other);  // owns a copy of the requirements
+    clsPrestige& operator=(const clsPrestige& other);
+    std::string Name;
+    std::shared_ptr<clsRequirements> Requirements;
+    void Clear();
+};
+
+// A character class: what kind it is, its per-level numbers and the lists that bind it to
+// other entries.
+class clsClass : public detail::Record<clsClass> {
+  public:
+    clsClass() { Clear(); }
+    std::string Name;
+    bool Hero = false;
+    bool Prestige = false;
+    bool Aumen = false;
+    bool Vael = false;
+    bool Khor = false;
+    Integer Vitality = 0;
+    Integer SkillPoints = 0;
+    Integer NormalSklPts = 0;
+    Integer AumenSklPts = 0;
+    Integer WisVitality = 0;
+    Integer MaxLevel = 0;
+    std::string Source;
+    std::string Description;
+    std::shared_ptr<clsPrestige> objPrestige;  // attached by the caller; never filled here
+
+    void Clear();
+
+    ORVANE_SIMPLE_FAMILY(classSkills_, SetClassSkills, HasClassSkills, GetNumSkills, IsClassSkill,
+                         GetClassSkill, GetClassSklList)
+    ORVANE_SIMPLE_FAMILY(forbidClasses_, SetForbiddenClasses, HasForbiddenClass,
+                         GetNumForbiddenClasses, IsForbiddenClass, GetForbiddenClass,
+                         GetForbidClassList)
+    ORVANE_SIMPLE_FAMILY(forbidSkills_, SetForbiddenSkill, HasForbiddenSkill, GetNumForbiddenSkill,
+                         IsForbiddenSkill, GetForbiddenSkill, GetForbidSkillList)
+    ORVANE_SIMPLE_FAMILY(forbidFeats_, SetForbiddenFeats, HasForbiddenFeats, GetNumForbiddenFeats,
+                         IsForbiddenFeats, GetForbiddenFeats, GetForbidFeatList)
+
+    ORVANE_FWD_SET(restricted_, SetRestrictedSkill)
+    ORVANE_FWD_SIZE(restricted_, GetNumRestrictedSkill)
+    ORVANE_FWD_HAS(restricted_, HasRestrictedSkill)
+    ORVANE_FWD_IN(restricted_, IsRestrictedSkill)
+    ORVANE_FWD_AT(restricted_, GetRestrictedSkillName, GetName)
+    ORVANE_FWD_BYNAME(restricted_, GetRestSkillLevelFromName, GetRankFromName)
+    ORVANE_FWD_AT(restricted_, GetRestrictedSkillLevel, GetRank)
+    ORVANE_FWD_TEXT(restricted_, GetRestSkillList)
+
+    ORVANE_SIMPLE_FAMILY(tradeLevels_, SetTradeLevels, HasTradeLevels, GetNumTradeLevels,
+                         IsTradeLevels, GetTradeLevels, GetTradeLevelsList)
+
+  private:
+    friend struct detail::Describe<clsClass>;
+    clsListSimple classSkills_;
+    clsListSimple forbidClasses_;
+    clsListSimple forbidSkills_;
+    clsListSimple forbidFeats_;
+    clsListLevel restricted_;
+    clsListSimple tradeLevels_;
+};
+
+// What a character gains at one level of one class.
+class clsClassLevel : public detail::Record<clsClassLevel>,
+                      public detail::QualitySlots<clsClassLevel> {
+  public:
+    clsClassLevel() { Clear(); }
+    std::string Name;
+    Integer Level = 0;
+    Integer Attack = 0;
+    Integer FortSave = 0;
+    Integer RefSave = 0;
+    Integer WillSave = 0;
+    Integer Defense = 0;
+    Integer Reputation = 0;
+    std::string Glowblade;
+
+    void Clear();
+    // The fifteen lines of the file at the current position of a file the caller has open.
+    void SaveAppend(Integer iFileNum) const;
+    void LoadAppend(Integer iFileNum);  // clears first
+
+    // Sets the list and gives the object slots one empty slot per entry.
+    void SetSpecialQualities(const std::string& strSpecQuals);
+    ORVANE_FWD_SIZE(specQual_, GetNumSpecQuals)
+    ORVANE_FWD_IN(specQual_, IsSpecQual)
+    ORVANE_FWD_AT(specQual_, GetSpecialQuality, GetItem)
+    ORVANE_FWD_HAS(specQual_, HasSpecQual)
+    ORVANE_FWD_TEXT(specQual_, GetSpecQualList)
+
+    ORVANE_FWD_SET(givenFeats_, SetGivenFeats)
+    ORVANE_FWD_HAS(givenFeats_, HasGivenFeats)
+    ORVANE_FWD_SIZE(givenFeats_, GetNumGivenFeats)
+    ORVANE_FWD_AT(givenFeats_, GetGivenFeatName, GetName)
+    ORVANE_FWD_AT(givenFeats_, GetGivenFeatLevel, GetRank)
+    ORVANE_FWD_TEXT(givenFeats_, GetGivenFeatList)
+
+    ORVANE_FWD_SET(bonusFeats_, SetBonusFeats)
+    ORVANE_FWD_SIZE(bonusFeats_, GetNumBonusFeats)
+    ORVANE_FWD_HAS(bonusFeats_, HasBonusFeats)
+    ORVANE_FWD_AT(bonusFeats_, GetBonusFeatName, GetName)
+    ORVANE_FWD_AT(bonusFeats_, GetBonusFeatNum, GetNumber)
+    ORVANE_FWD_AT2(bonusFeats_, GetBonusFeatLevel, GetLevel)
+    ORVANE_FWD_AT2(bonusFeats_, GetBonusFeatQuan, GetQuantity)
+    ORVANE_FWD_TEXT(bonusFeats_, GetBonusFeatList)
+
+    ORVANE_FWD_SET(crossClass_, SetCrossClass)
+    ORVANE_FWD_HAS(crossClass_, HasCrossClass)
+    ORVANE_FWD_SIZE(crossClass_, GetNumCrossClass)
+    ORVANE_FWD_AT(crossClass_, GetCrossClassName, GetName)
+    ORVANE_FWD_AT(crossClass_, GetCrossClassNum, GetNumber)
+    ORVANE_FWD_AT2(crossClass_, GetCrossClassLevel, GetLevel)
+    ORVANE_FWD_AT2(crossClass_, GetCrossClassQuan, GetQuantity)
+    ORVANE_FWD_TEXT(crossClass_, GetCrossClassList)
+
+    ORVANE_FWD_SET(skillMastery_, SetSkillMastery)
+    ORVANE_FWD_HAS(skillMastery_, HasSkillMastery)
+    ORVANE_FWD_SIZE(skillMastery_, GetNumSkillMastery)
+    ORVANE_FWD_AT(skillMastery_, GetSkillMasteryName, GetName)
+    ORVANE_FWD_AT(skillMastery_, GetSkillMasteryNum, GetNumber)
+    ORVANE_FWD_AT2V(skillMastery_, GetSkillMasteryLevel, GetLevel)
+    ORVANE_FWD_AT2V(skillMastery_, GetSkillMasteryQuan, GetQuantity)
+    ORVANE_FWD_TEXT(skillMastery_, GetSkillMasteryList)
+
+    ORVANE_FWD_SET(bonusFeatures_, SetBonusFeatures)
+    ORVANE_FWD_HAS(bonusFeatures_, HasBonusFeatures)
+    ORVANE_FWD_SIZE(bonusFeatures_, GetNumBonusFeatures)
+    ORVANE_FWD_AT(bonusFeatures_, GetBonusFeaturesName, GetName)
+    ORVANE_FWD_AT(bonusFeatures_, GetBonusFeaturesNum, GetNumber)
+    ORVANE_FWD_AT2V(bonusFeatures_, GetBonusFeaturesLevel, GetLevel)
+    ORVANE_FWD_AT2V(bonusFeatures_, GetBonusFeaturesQuan, GetQuantity)
+    ORVANE_FWD_TEXT(bonusFeatures_, GetBonusFeaturesList)
+
+  private:
+    friend struct detail::Describe<clsClassLevel>;
+    friend class detail::QualitySlots<clsClassLevel>;
+    Integer SpecQualCount() const { return specQual_.GetSize(); }
+
+    clsListSimple specQual_;
+    clsListLevel givenFeats_;
+    clsListBonus bonusFeats_;
+    clsListBonus crossClass_;
+    clsListBonus skillMastery_;
+    clsListBonus bonusFeatures_;
+};
+
+// A skill: the abilities it keys off, how it may be used, its synergies and prerequisites.
+class clsSkills : public detail::Record<clsSkills> {
+  public:
+    clsSkills();
+    clsSkills(const clsSkills& other);  // owns a copy of the requirements
+    clsSkills& operator=(const clsSkills& other);
+    std::string Name;
+    bool SubSkills = false;
+    Integer SubNumber = 0;
+    bool TrainedOnly = false;
+    bool ArmorCheck = false;
+    bool Aumen = false;
+    bool DarkSide = false;
+    bool LightSide = false;
+    std::string Source;
+    std::string Notes;
+    bool CreatureUse = false;
+    std::string Description;
+    bool DroidUse = false;
+    bool UntrainedHeuristic = false;
+    std::shared_ptr<clsRequirements> objRequirements;
+
+    void Clear();
+
+    // A text beginning with the first three letters of an ability's name (or "Aumen")
+    // stores the full name; any other text is stored as it is.
+    void SetAbility(const std::string& strAbility);
+    std::string GetAbility() const { return ability_; }
+    // As SetAbility; an empty text or one beginning with "Non" stores "None".
+    void SetSecondary(const std::string& strSecondary);
+    std::string GetSecondary() const { return secondary_; }
+
+    ORVANE_SYNERGY_CORE(synergy_)
+    ORVANE_FWD_HAS(synergy_, HasSynergy)
+    ORVANE_FWD_TEXT(synergy_, SynergyList)
+
+    ORVANE_SIMPLE_FAMILY(exclClass_, SetExclClass, HasExclClass, GetNumExclClass, IsExclClass,
+                         GetExclClass, ExclClassList)
+
+    ORVANE_FWD_SET(subSynergy_, SetSubSynergy)
+    ORVANE_FWD_HAS(subSynergy_, HasSubSynergy)
+    ORVANE_FWD_SIZE(subSynergy_, GetNumSubSynergy)
+    ORVANE_FWD_AT(subSynergy_, GetSubSynergySub, GetSubSkill)
+    ORVANE_FWD_AT(subSynergy_, GetSubSynergyLevel, GetLevel)
+    ORVANE_FWD_AT(subSynergy_, GetSubSynergySkill, GetSkill)
+    ORVANE_FWD_AT(subSynergy_, GetSubSynergyBonus, GetBonus)
+    ORVANE_FWD_TEXT(subSynergy_, SubSynergyList)
+
+    ORVANE_SIMPLE_FAMILY(subSuggest_, SetSubSuggest, HasSubSuggest, GetNumSubSuggest, IsSubSuggest,
+                         GetSubSuggest, SubSuggestList)
+
+  private:
+    friend struct detail::Describe<clsSkills>;
+    std::string ability_;
+    std::string secondary_;
+    clsListSynergy synergy_;
+    clsListSimple exclClass_;  // kept in memory and in files, never in the database
+    clsListSubSynergy subSynergy_;
+    clsListSimple subSuggest_;
+};
+
+// A named set of skills with a number; class levels grant skill mastery by name.
+class clsSkillMastery : public detail::Record<clsSkillMastery> {
+  public:
+    clsSkillMastery() { Clear(); }
+    std::string Name;
+    Integer Number = 0;
+    void Clear();
+
+    ORVANE_SIMPLE_FAMILY(skills_, SetSkills, HasSkills, GetNumSkill, IsSkill, GetSkill, SkillList)
+    // True when Number is 0.
+    bool UseWisScore() const { return Number == 0; }
+
+  private:
+    friend struct detail::Describe<clsSkillMastery>;
+    clsListSimple skills_;
+};
+
+// A feat: whether it can be taken again, the skill bonuses it gives, its prerequisites.
+class clsFeats : public detail::Record<clsFeats> {
+  public:
+    clsFeats();
+    clsFeats(const clsFeats& other);  // owns a copy of the requirements
+    clsFeats& operator=(const clsFeats& other);
+    std::string Name;
+    bool GainMultiple = false;
+    bool AumenFeat = false;
+    std::string Source;
+    std::string Notes;
+    std::string Description;
+    std::shared_ptr<clsRequirements> Requirements;
+
+    void Clear();
+
+    ORVANE_FWD_HAS(bonus_, SkillBonus)
+    ORVANE_FWD_SET(bonus_, SetGivBonus)
+    ORVANE_FWD_SIZE(bonus_, GetNumGivBonus)
+    ORVANE_FWD_IN(bonus_, IsGivBonus)
+    ORVANE_FWD_AT(bonus_, GetGivBonusName, GetName)
+    ORVANE_FWD_AT(bonus_, GetGivBonusRank, GetRank)
+    ORVANE_FWD_TEXT(bonus_, BonusList)
+
+  private:
+    friend struct detail::Describe<clsFeats>;
+    clsListLevel bonus_;  // skill name with its bonus; not part of the text file
+};
+
+// A named pool from which a class level's bonus feats are chosen.
+class clsBonus : public detail::Record<clsBonus> {
+  public:
+    clsBonus() { Clear(); }
+    std::string Name;
+    bool IncludeExotic = false;
+    bool IncludeSklNormal = false;
+    bool IncludeSklAumen = false;
+    bool IncludeAllNormal = false;
+    bool IncludeAllAumen = false;
+    bool RequireSklRanks = false;
+    void Clear();
+
+    ORVANE_FWD_SET(feats_, SetFeats)
+    ORVANE_FWD_SIZE(feats_, GetNumFeats)
+    ORVANE_FWD_IN(feats_, IsFeat)
+    ORVANE_FWD_AT(feats_, GetFeat, GetItem)
+    ORVANE_FWD_TEXT(feats_, FeatList)
+
+  private:
+    friend struct detail::Describe<clsBonus>;
+    clsListSimple feats_;
+};
+
+// A named pool of bonus features.
+class clsFeatures : public detail::Record<clsFeatures> {
+  public:
+    clsFeatures() { Clear(); }
+    std::string Name;
+    bool Multiple = false;
+    Integer Number = 0;
+    void Clear();
+
+    ORVANE_SIMPLE_FAMILY(features_, SetFeatures, HasFeatures, GetNumFeatures, IsFeature, GetFeature,
+                         FeatureList)
+
+  private:
+    friend struct detail::Describe<clsFeatures>;
+    clsListSimple features_;
+};
+
+// A named list of skills a class level can open as cross-class skills.
+class clsCrossClass : public detail::Record<clsCrossClass> {
+  public:
+    clsCrossClass() { Clear(); }
+    std::string Name;
+    void Clear();
+
+    ORVANE_SIMPLE_FAMILY(skills_, SetCrossClass, HasCrossClass, GetNumCrossClass, IsCrossClass,
+                         GetCrossClass, CrossClassList)
+
+  private:
+    friend struct detail::Describe<clsCrossClass>;
+    clsListSimple skills_;
+};
+
+}  // namespace OrvaneLib
