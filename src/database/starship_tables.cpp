@@ -1,6 +1,7 @@
 // The tables of starship and station components and of starship and vehicle weapons. All of
 // them are optional in a rules database: every operation first tests its table and quietly
 // does nothing when it is absent.
+#include <cctype>
 #include <deque>
 
 #include "database/table.hpp"
@@ -17,6 +18,11 @@ using namespace detail;
 std::string_view Keep(std::string text) {
     static std::deque<std::string> texts;
     return texts.emplace_back(std::move(text));
+}
+
+std::string Lower(std::string text) {
+    for (auto& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 // What sets one starship component apart from the others. Everything else (labels,
@@ -42,7 +48,7 @@ TableKind ComponentKind(Component c) {
     // Station lists name the flag after the operation: "Property Get: StarshipCrewList(True)".
     const std::string open = c.station ? "(" : "";
     TableKind k{
-        .name = Keep("Starship " + word),
+        .name = Keep("Starship " + Lower(word)),
         .record = c.record,
         .table = c.table,
         .keys = {c.key},
@@ -261,7 +267,7 @@ const TableKind& Yards() {
 
 const TableKind& StarshipWeapons() {
     static const TableKind kind = [] {
-        TableKind k{.name = "Starship Weapon",
+        TableKind k{.name = "Starship weapon",
                     .record = &Describe<clsStarshipWeapon>::Kind(),
                     .table = "tblStarshipWeapons",
                     .keys = {{"Name", "Name"}},
@@ -300,7 +306,7 @@ const TableKind& StarshipWeapons() {
 
 const TableKind& VehicleWeapons() {
     static const TableKind kind = [] {
-        TableKind k{.name = "Vehicle Weapon",
+        TableKind k{.name = "Vehicle weapon",
                     .record = &Describe<clsVehicleWeapon>::Kind(),
                     .table = "tblVehicleWeapons",
                     .keys = {{"Name", "Name"}},
