@@ -176,8 +176,7 @@ CREATE TABLE tblClassesLevels (
     "CrossClass" TEXT,
     "BonusFeatures" TEXT
 );
-CREATE INDEX idxClassesLevelsClass ON tblClassesLevels ("Class" COLLATE NOCASE);
-CREATE INDEX idxClassesLevelsLevel ON tblClassesLevels ("Level" COLLATE NOCASE);
+CREATE INDEX idxClassesLevelsKey ON tblClassesLevels ("Class" COLLATE NOCASE, "Level");
 
 CREATE TABLE tblClassPrestige (
     "Class" TEXT,

@@ -25,8 +25,7 @@ CREATE TABLE tblCreatureLevels (
     "SV_Ref" INTEGER,
     "SV_Will" INTEGER
 );
-CREATE INDEX idxCreatureLevelsName ON tblCreatureLevels ("Name" COLLATE NOCASE);
-CREATE INDEX idxCreatureLevelsLevel ON tblCreatureLevels ("Level");
+CREATE INDEX idxCreatureLevelsKey ON tblCreatureLevels ("Name" COLLATE NOCASE, "Level");
 
 CREATE TABLE tblCreatureDetails (
     "Name" TEXT,
@@ -43,8 +42,7 @@ CREATE TABLE tblCreatureDetails (
     "Claw" TEXT,
     "VPScale" REAL
 );
-CREATE INDEX idxCreatureDetailsName ON tblCreatureDetails ("Name" COLLATE NOCASE);
-CREATE INDEX idxCreatureDetailsSize ON tblCreatureDetails ("Size" COLLATE NOCASE);
+CREATE INDEX idxCreatureDetailsKey ON tblCreatureDetails ("Name" COLLATE NOCASE, "Size" COLLATE NOCASE);
 
 CREATE TABLE tblCreatureTemplates (
     "Name" TEXT,

@@ -267,3 +267,28 @@ TEST_F(DatabaseTest, ClearTakesTheOptionalGroupsWhenTheirFirstTableExists) {
 
 }  // namespace
 }  // namespace orvane_test
+
+namespace orvane_test {
+namespace {
+
+TEST_F(DatabaseTest, TransactionsCommitOrDiscardABatch) {
+    auto db = OpenScratch();
+    db->BeginTrans();
+    for (int i = 0; i < 50; ++i) db->AddLanguage("Tongue " + std::to_string(i));
+    db->Rollback();
+    boxes_.clear();
+    EXPECT_TRUE(db->LanguageList().IsEmptyForm());  // nothing of the batch is left
+
+    db->BeginTrans();
+    for (int i = 0; i < 50; ++i) db->AddLanguage("Tongue " + std::to_string(i));
+    db->CommitTrans();
+    EXPECT_EQ(db->LanguageList().size(), 50u);
+
+    boxes_.clear();
+    db->CommitTrans();  // nothing to commit: reported, not thrown
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_.last().prompt.rfind("Sub: CommitTrans\r\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace orvane_test

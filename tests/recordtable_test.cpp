@@ -259,3 +259,27 @@ TEST(RecordKinds, EveryTableDescriptionIsWellFormed) {
 
 }  // namespace
 }  // namespace orvane_test
+
+namespace orvane_test {
+namespace {
+
+// Optional tables dropped or created by another program while the database is open.
+TEST_F(RecordTableTest, OptionalTablesChangedByAnotherConnectionAreSeen) {
+    auto db = OpenScratch("", true);
+    ASSERT_FALSE(db->DroidBonusList().IsEmptyForm());
+    Exec(DefaultDatabasePath(), "DROP TABLE tblDroidBonus;");
+    EXPECT_TRUE(db->DroidBonusList().IsEmptyForm());
+    EXPECT_EQ(db->DroidBonusInfo("Anything"), nullptr);
+    db->DelDroidBonus("Anything");
+    EXPECT_EQ(boxes_.size(), 0u);
+
+    Exec(DefaultDatabasePath(),
+         "CREATE TABLE tblDroidBonus (Name TEXT, Multiple INTEGER, Skills TEXT);"
+         "INSERT INTO tblDroidBonus VALUES ('Servo Grip', 0, 'Climb');");
+    ListResult list = db->DroidBonusList();
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[1], "Servo Grip");
+}
+
+}  // namespace
+}  // namespace orvane_test

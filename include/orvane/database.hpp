@@ -77,6 +77,13 @@ class clsDatabase : public Object {
     std::string FileDate();
     std::string Version();
 
+    // Bulk work: the operations between BeginTrans and CommitTrans are stored together in
+    // one commit (much faster for thousands of adds); Rollback discards them instead.
+    // Failures are reported like those of every other operation.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+
     // Lookup lists.
     ListResult AbilityList();
     void AddAbility(const std::string& strAbility, Integer iOrder);

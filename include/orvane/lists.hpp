@@ -56,6 +56,7 @@ class clsListLevel : public Object {
     struct LevelEntry {
         std::string Name;
         Integer Rank = 0;
+        void Reset() { Name.clear(), Rank = 0; }
     };
     bool hasList_ = false;
     std::vector<LevelEntry> entries_;
@@ -84,6 +85,7 @@ class clsListBonus : public Object {
         std::string Name;
         Integer Number = 0;
         std::vector<Integer> Levels;
+        void Reset() { Name.clear(), Number = 0, Levels.clear(); }
     };
     // The entry and its level iNumber, or nullptr when either index is out of range.
     const BonusEntry* Entry(Integer iBonus, Integer iNumber) const;
@@ -116,6 +118,7 @@ class clsListSynergy : public Object {
         Integer Level = 0;
         std::string Skill;
         Integer Bonus = 0;
+        void Reset() { Level = 0, Skill.clear(), Bonus = 0; }
     };
     bool hasList_ = false;
     std::vector<SynergyEntry> entries_;
@@ -147,6 +150,7 @@ class clsListSubSynergy : public Object {
         std::string SubSkill;
         std::string Skill;
         Integer Bonus = 0;
+        void Reset() { Level = 0, SubSkill.clear(), Skill.clear(), Bonus = 0; }
     };
     bool hasList_ = false;
     std::vector<SubSynergyEntry> entries_;
@@ -172,6 +176,7 @@ class clsListOrSimple : public Object {
   private:
     struct OrSet {
         std::vector<std::string> Items;
+        void Reset() { Items.clear(); }
     };
     bool hasList_ = false;
     std::vector<OrSet> sets_;
@@ -202,6 +207,7 @@ class clsListOrLevel : public Object {
     struct OrLevelSet {
         std::vector<std::string> Names;
         std::vector<Integer> Ranks;  // parallel to Names
+        void Reset() { Names.clear(), Ranks.clear(); }
     };
     bool hasList_ = false;
     std::vector<OrLevelSet> sets_;
@@ -228,6 +234,7 @@ class clsListTripleSimple : public Object {
         std::string Class;
         std::string OldFeat;
         std::string NewFeat;
+        void Reset() { Class.clear(), OldFeat.clear(), NewFeat.clear(); }
     };
     bool hasList_ = false;
     std::vector<TripleEntry> entries_;

@@ -71,8 +71,6 @@ void DatabaseState::OpenDB() {
 void DatabaseState::CloseDB() {
     bOpen = false;
     dbData.reset();
-    knownTables.clear();
-    knownSchema = -1;
 }
 
 void DatabaseState::ReportError(const std::string& label, const std::string& message) {
@@ -115,19 +113,7 @@ bool DatabaseState::TableExists(std::string_view name) {
     if (!bOpen) OpenDB();
     if (!dbData) return false;
     try {
-        // Answers are remembered until the schema changes (by this or any connection).
-        std::int64_t schema = dbData->SchemaVersion();
-        if (schema != knownSchema) {
-            knownTables.clear();
-            knownSchema = schema;
-        }
-        std::string key(name);
-        for (auto& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        auto it = knownTables.find(key);
-        if (it != knownTables.end()) return it->second;
-        bool exists = dbData->HasObject(name);
-        knownTables.emplace(std::move(key), exists);
-        return exists;
+        return dbData->HasObject(name);
     } catch (const std::exception&) {
         return false;
     }
@@ -250,6 +236,25 @@ void clsDatabase::Clear() {
         s.ReportError("Sub: Clear", e.what());
     }
 }
+
+namespace {
+
+void Transaction(detail::DatabaseState& s, void (dal::Connection::*step)(), const char* label) {
+    if (!s.EnsureOpen()) return;
+    try {
+        ((*s.dbData).*step)();
+    } catch (const std::exception& e) {
+        s.ReportError(label, e.what());
+    }
+}
+
+}  // namespace
+
+void clsDatabase::BeginTrans() { Transaction(*state_, &dal::Connection::Begin, "Sub: BeginTrans"); }
+void clsDatabase::CommitTrans() {
+    Transaction(*state_, &dal::Connection::Commit, "Sub: CommitTrans");
+}
+void clsDatabase::Rollback() { Transaction(*state_, &dal::Connection::Rollback, "Sub: Rollback"); }
 
 ORVANE_REGISTER_CLASS(clsDatabase)
 

@@ -4,7 +4,9 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <unordered_map>
 
 namespace OrvaneLib::dal {
@@ -62,6 +64,8 @@ struct Connection::Impl {
     // Lookup statements by their caller's shape: the cached statement and whether its
     // source is a stored query.
     std::unordered_map<const void*, std::pair<Cached*, bool>> shapes;
+    // Insert statements by table and set of columns.
+    std::unordered_map<std::string, Cached*> inserts;
 
     [[noreturn]] void Fail() const { throw Error(sqlite3_errmsg(db)); }
 
@@ -148,7 +152,10 @@ struct Connection::Impl {
 };
 
 Connection::Connection(const std::string& path) : path_(path), impl_(std::make_unique<Impl>()) {
-    int rc = sqlite3_open_v2(path.c_str(), &impl_->db, SQLITE_OPEN_READWRITE, nullptr);
+    // Each connection is used by one thread at a time, so SQLite's own per-call locking is
+    // left out.
+    int rc = sqlite3_open_v2(path.c_str(), &impl_->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
     if (rc != SQLITE_OK) {
         std::string message = impl_->db ? sqlite3_errmsg(impl_->db) : "out of memory";
         throw Error("Unable to open the database " + path + ": " + message);
@@ -169,6 +176,14 @@ Connection::Connection(const std::string& path) : path_(path), impl_(std::make_u
 Connection::~Connection() = default;
 
 bool Connection::HasObject(std::string_view name) {
+    // Tables are found in the schema the connection already holds, without touching the
+    // file. A table dropped elsewhere since is caught when its statement runs; anything
+    // not found there (a stored query, or a table created elsewhere) is looked up in the
+    // file's own schema.
+    std::string table(name);
+    if (sqlite3_table_column_metadata(impl_->db, "main", table.c_str(), nullptr, nullptr, nullptr,
+                                      nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
     auto& c = impl_->PrepareOrFail(
         "SELECT 1 FROM sqlite_schema WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE");
     sqlite3_bind_text(c.stmt, 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
@@ -333,12 +348,96 @@ Recordset Recordset::Open(Connection& db, std::string_view source, Access access
         for (auto col : columns)
             if (all.cached->columns->Find(col) >= 0) present.push_back(col);
     }
-    auto opened = PrepareSelect(db, source, present, {}, true);
+    // Without an ORDER BY the engine may read a narrow scan from an index, which is far
+    // cheaper than the table itself; the rows are then put back into table order.
+    auto opened = PrepareSelect(db, source, present, {}, false);
     rs.isView_ = opened.isView;
     rs.Load(opened.cached->stmt, opened.isView ? 0 : 1);
+    if (!opened.isView) rs.SortByRowid();
     Connection::Impl::Refresh(*opened.cached);
     rs.columns_ = opened.cached->columns;
     return rs;
+}
+
+Value::Type RowView::TypeAt(int position) const {
+    switch (sqlite3_column_type(static_cast<sqlite3_stmt*>(stmt_), position + skip_)) {
+        case SQLITE_NULL:
+            return Value::Type::Null;
+        case SQLITE_INTEGER:
+            return Value::Type::Integer;
+        case SQLITE_FLOAT:
+            return Value::Type::Real;
+        default:
+            return Value::Type::Text;
+    }
+}
+
+std::string_view RowView::TextAt(int position) const {
+    auto* stmt = static_cast<sqlite3_stmt*>(stmt_);
+    auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, position + skip_));
+    return text ? std::string_view(
+                      text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, position + skip_)))
+                : std::string_view();
+}
+
+std::int64_t RowView::IntAt(int position) const {
+    return sqlite3_column_int64(static_cast<sqlite3_stmt*>(stmt_), position + skip_);
+}
+
+double RowView::RealAt(int position) const {
+    return sqlite3_column_double(static_cast<sqlite3_stmt*>(stmt_), position + skip_);
+}
+
+Value RowView::ValueAt(int position) const {
+    switch (TypeAt(position)) {
+        case Value::Type::Null:
+            return {};
+        case Value::Type::Integer:
+            return Value::Int(IntAt(position));
+        case Value::Type::Real:
+            return Value::Real(RealAt(position));
+        case Value::Type::Text:
+            return Value::Text(std::string(TextAt(position)));
+    }
+    return {};
+}
+
+ScanResult Scan(Connection& db, std::string_view source, std::span<const std::string_view> columns,
+                std::vector<int>& positions,
+                const std::function<void(std::int64_t, const RowView&)>& row) {
+    auto& impl = db.impl();
+    // Only the columns the source has are read; the others are reported absent.
+    auto all = PrepareSelect(db, source, {}, {}, false);
+    std::vector<std::string_view> present;
+    positions.assign(columns.size(), -1);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (all.cached->columns->Find(columns[i]) >= 0) {
+            positions[i] = static_cast<int>(present.size());
+            present.push_back(columns[i]);
+        }
+    // Without an ORDER BY the engine may read a narrow scan from an index, far cheaper than
+    // the table itself; the caller restores the table's order from the row ids.
+    auto opened = PrepareSelect(db, source, present, {}, false);
+    auto* stmt = opened.cached->stmt;
+    const int skip = opened.isView ? 0 : 1;
+    struct Reset {
+        sqlite3_stmt* stmt;
+        ~Reset() { sqlite3_reset(stmt); }
+    } reset{stmt};
+    ScanResult result;
+    std::int64_t last = std::numeric_limits<std::int64_t>::min();
+    RowView view(stmt, skip);
+    for (;;) {
+        int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_DONE) break;
+        if (rc != SQLITE_ROW) throw Error(sqlite3_errmsg(impl.db));
+        std::int64_t rowid = skip ? sqlite3_column_int64(stmt, 0) : 0;
+        if (rowid < last) result.inTableOrder = false;
+        last = rowid;
+        row(rowid, view);
+        ++result.rows;
+    }
+    return result;
 }
 
 Recordset Recordset::Lookup(Connection& db, std::string_view source,
@@ -407,6 +506,24 @@ Recordset Recordset::ForAppend(Connection& db, std::string_view table) {
     return rs;
 }
 
+void Recordset::SortByRowid() {
+    if (std::is_sorted(rowids_.begin(), rowids_.end())) return;
+    std::vector<std::size_t> order(rowCount_);
+    for (std::size_t i = 0; i < rowCount_; ++i) order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return rowids_[a] < rowids_[b]; });
+    std::vector<Value> cells;
+    cells.reserve(cells_.size());
+    std::vector<std::int64_t> rowids;
+    rowids.reserve(rowCount_);
+    for (std::size_t i : order) {
+        rowids.push_back(rowids_[i]);
+        for (std::size_t c = 0; c < width_; ++c) cells.push_back(std::move(cells_[i * width_ + c]));
+    }
+    cells_ = std::move(cells);
+    rowids_ = std::move(rowids);
+}
+
 const Value& Recordset::Field(std::string_view name) const {
     int pos = columns_ ? columns_->Find(name) : -1;
     if (pos < 0) throw Error("Item not found in this collection: " + std::string(name));
@@ -424,43 +541,59 @@ void Recordset::AddNew() {
 }
 
 void Recordset::Set(std::string_view column, Value value) {
-    if (!pendingRow_) throw Error("Update or CancelUpdate without AddNew or Edit.");
     int pos = columns_ ? columns_->Find(column) : -1;
     if (pos < 0) throw Error("Item not found in this collection: " + std::string(column));
-    const std::string& name = columns_->names[static_cast<std::size_t>(pos)];
-    for (auto& [col, v] : pending_)
-        if (col == name) {
+    SetAt(pos, std::move(value));
+}
+
+void Recordset::SetAt(int position, Value value) {
+    if (!pendingRow_) throw Error("Update or CancelUpdate without AddNew or Edit.");
+    for (auto& [pos, v] : pending_)
+        if (pos == position) {
             v = std::move(value);
             return;
         }
-    pending_.emplace_back(name, std::move(value));
+    pending_.emplace_back(position, std::move(value));
 }
 
 void Recordset::Update() {
     if (!pendingRow_) throw Error("Update or CancelUpdate without AddNew or Edit.");
     pendingRow_ = false;
-    std::string sql = "INSERT INTO " + QuoteIdent(source_);
-    if (pending_.empty()) {
-        sql += " DEFAULT VALUES";
-    } else {
-        std::string values;
-        sql += " (";
-        for (std::size_t i = 0; i < pending_.size(); ++i) {
-            if (i) {
-                sql += ", ";
-                values += ", ";
-            }
-            sql += QuoteIdent(pending_[i].first);
-            values += "?" + std::to_string(i + 1);
-        }
-        sql += ") VALUES (" + values + ")";
-    }
     auto& impl = db_->impl();
-    auto& c = impl.PrepareOrFail(sql);
+    // Insert statements are kept per table and set of columns; the text is built once.
+    std::string key = source_;
+    key += '\0';
+    for (const auto& [pos, v] : pending_)
+        key.append(reinterpret_cast<const char*>(&pos), sizeof pos);
+    auto found = impl.inserts.find(key);
+    Connection::Impl::Cached* c = found != impl.inserts.end() ? found->second : nullptr;
+    if (c) {
+        sqlite3_reset(c->stmt);
+        sqlite3_clear_bindings(c->stmt);
+    } else {
+        std::string sql = "INSERT INTO " + QuoteIdent(source_);
+        if (pending_.empty()) {
+            sql += " DEFAULT VALUES";
+        } else {
+            std::string values;
+            sql += " (";
+            for (std::size_t i = 0; i < pending_.size(); ++i) {
+                if (i) {
+                    sql += ", ";
+                    values += ", ";
+                }
+                sql += QuoteIdent(columns_->names[static_cast<std::size_t>(pending_[i].first)]);
+                values += "?" + std::to_string(i + 1);
+            }
+            sql += ") VALUES (" + values + ")";
+        }
+        c = &impl.PrepareOrFail(sql);
+        impl.inserts.emplace(std::move(key), c);
+    }
     for (std::size_t i = 0; i < pending_.size(); ++i)
-        impl.Bind(c.stmt, static_cast<int>(i + 1), pending_[i].second);
-    impl.Run(c.stmt);
-    sqlite3_clear_bindings(c.stmt);
+        impl.Bind(c->stmt, static_cast<int>(i + 1), pending_[i].second);
+    impl.Run(c->stmt);
+    sqlite3_clear_bindings(c->stmt);
     pending_.clear();
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -20,6 +21,8 @@ namespace OrvaneLib::dal {
 class Error : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+    // True when the failure is a table or stored query that does not exist.
+    bool MissingTable() const { return std::string_view(what()).rfind("no such table", 0) == 0; }
 };
 
 // One cell or parameter value.
@@ -87,6 +90,35 @@ struct Columns {
 
 class Connection;
 
+// The current row of a scan, read in place.
+class RowView {
+  public:
+    explicit RowView(void* stmt, int skip) : stmt_(stmt), skip_(skip) {}
+    Value::Type TypeAt(int position) const;
+    std::string_view TextAt(int position) const;  // a Text cell's bytes
+    std::int64_t IntAt(int position) const;
+    double RealAt(int position) const;
+    Value ValueAt(int position) const;
+
+  private:
+    void* stmt_;
+    int skip_;
+};
+
+struct ScanResult {
+    std::size_t rows = 0;
+    // False when a table's rows came in another order than its own (read through an
+    // index): the caller puts them back in order by the row ids it was given.
+    bool inTableOrder = true;
+};
+
+// Streams the rows of a table or stored query, reading only the named columns, without
+// keeping them. `positions` receives each named column's position in the row (-1 when the
+// source lacks it). `row` gets the row id (0 for stored queries) and the row.
+ScanResult Scan(Connection& db, std::string_view source, std::span<const std::string_view> columns,
+                std::vector<int>& positions,
+                const std::function<void(std::int64_t, const RowView&)>& row);
+
 // How a recordset is opened: a whole table, or a query result that may or may not be
 // updated (only deletion of the current row is ever asked of it).
 enum class Access { Table, Updatable, ReadOnly };
@@ -137,11 +169,13 @@ class Recordset {
     // The current row's cell; throws Error when the column does not exist or no row is current.
     const Value& Field(std::string_view name) const;
     const Value& FieldAt(int position) const;  // position from ColumnSet()
+    Value& MutableFieldAt(int position) { return const_cast<Value&>(FieldAt(position)); }
 
     // Appending: AddNew starts a pending row, Set fills it (a missing column throws),
     // Update stores it (a refusal by the engine throws and nothing is stored).
     void AddNew();
     void Set(std::string_view column, Value value);
+    void SetAt(int position, Value value);  // position from ColumnSet()
     void Update();
 
     // Deletes the current row (for a stored query, the row of its base table it came from).
@@ -159,12 +193,13 @@ class Recordset {
     std::size_t rowCount_ = 0;
     std::size_t current_ = 0;
     bool pendingRow_ = false;
-    std::vector<std::pair<std::string, Value>> pending_;
+    std::vector<std::pair<int, Value>> pending_;  // column position and value
     // For a stored query opened for update: the base table and, per column, its origin.
     std::string baseTable_;
     std::vector<std::pair<int, std::string>> origins_;
 
     void Load(void* stmt, int skip);
+    void SortByRowid();
 };
 
 // An open rules database.

@@ -1,5 +1,6 @@
 // The record-table pattern: list, read, add and delete for every record kind, driven by
 // its table description.
+#include <algorithm>
 #include <limits>
 
 #include "database/convert.hpp"
@@ -72,10 +73,18 @@ bool MissingKey(const TableKind& kind, std::initializer_list<KeyArg> keys) {
     return false;
 }
 
+bool Tested(const TableKind& kind, bool forRead) {
+    return kind.test == TableTest::All || (forRead && kind.test == TableTest::ReadOnly);
+}
+
 bool TableMissing(DatabaseState& s, const TableKind& kind, bool forRead) {
-    if (kind.test == TableTest::All || (forRead && kind.test == TableTest::ReadOnly))
-        return !s.TableExists(kind.table);
-    return false;
+    return Tested(kind, forRead) && !s.TableExists(kind.table);
+}
+
+// A tested table that another connection dropped after the test: as silent as an absent one.
+bool DroppedMeanwhile(const TableKind& kind, bool forRead, const std::exception& e) {
+    const auto* error = dynamic_cast<const dal::Error*>(&e);
+    return error && error->MissingTable() && Tested(kind, forRead);
 }
 
 std::vector<dal::Condition> Conditions(const TableKind& kind, std::initializer_list<KeyArg> keys,
@@ -152,6 +161,15 @@ void SetKey(void* record, const KeyDesc& d, const KeyArg& k) {
         d.slot->setText(record, std::string(k.text));
 }
 
+// Where each described column (and its other name) sits in a column set: two entries per
+// column, worked out once per column set.
+const std::vector<int>& ColumnPositions(const TableKind& kind, const dal::Columns& columns) {
+    return columns.Positions(&kind, kind.columns.size() * 2, [&](std::size_t j) {
+        const ColumnDesc& c = kind.columns[j / 2];
+        return j % 2 == 0 ? c.column : c.altColumn;
+    });
+}
+
 // Keeps what the statement text is made of; the text is built only if a failure is logged.
 void Pending(DatabaseState& s, const TableKind& kind, const StatementDesc& form,
              std::initializer_list<KeyArg> keys, bool bStation) {
@@ -222,6 +240,61 @@ std::string StatementText(const TableKind& kind, const StatementDesc& st,
     return {};
 }
 
+namespace {
+
+// Puts listed values back into table order, given the row id each came from. Row ids are
+// mostly dense, so a counting pass usually replaces the sort; the values are then moved
+// into place along the permutation's cycles, without a second copy of the list.
+void PutInTableOrder(std::vector<std::string>& values, const std::vector<std::int64_t>& rowids) {
+    const std::size_t n = values.size();
+    std::vector<std::size_t> order;  // order[k]: the value that belongs at position k
+    order.reserve(n);
+    auto [lo, hi] = std::minmax_element(rowids.begin(), rowids.end());
+    const auto range = static_cast<std::uint64_t>(*hi - *lo);
+    if (range < 4 * static_cast<std::uint64_t>(n) + 16) {
+        constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+        std::vector<std::size_t> slot(static_cast<std::size_t>(range) + 1, kNone);
+        bool unique = true;
+        for (std::size_t i = 0; i < n && unique; ++i) {
+            std::size_t& at = slot[static_cast<std::size_t>(rowids[i] - *lo)];
+            unique = at == kNone;
+            at = i;
+        }
+        if (unique)
+            for (std::size_t i : slot)
+                if (i != kNone) order.push_back(i);
+    }
+    if (order.size() != n) {
+        order.resize(n);
+        for (std::size_t i = 0; i < n; ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return rowids[a] < rowids[b]; });
+    }
+    std::vector<bool> done(n);
+    for (std::size_t start = 0; start < n; ++start) {
+        if (done[start]) continue;
+        std::string carried = std::move(values[start]);
+        std::size_t k = start;
+        for (;;) {
+            done[k] = true;
+            std::size_t from = order[k];
+            if (from == start) {
+                values[k] = std::move(carried);
+                break;
+            }
+            values[k] = std::move(values[from]);
+            k = from;
+        }
+    }
+}
+
+std::string TextOf(const dal::RowView& row, int position) {
+    if (row.TypeAt(position) == dal::Value::Type::Text) return std::string(row.TextAt(position));
+    return CellText(row.ValueAt(position));  // numbers in decimal; a null fails
+}
+
+}  // namespace
+
 ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
     const bool flagged = kind.list.filter != ListFilter::None;
     const std::string label =
@@ -233,46 +306,55 @@ ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
         if (!kind.list.query.empty() &&
             (!kind.list.queryIfExists || s.TableExists(kind.list.query)))
             source = kind.list.query;
-        std::string_view wanted[3];
-        std::size_t n = 0;
-        for (const auto& key : kind.keys) wanted[n++] = key.column;
+        // The listed column, a second key for two-key kinds, and the filter's column.
+        std::string_view wanted[3] = {kind.keys[0].column};
+        std::size_t n = 1;
+        if (kind.keys.size() == 2) wanted[n++] = kind.keys[1].column;
         if (kind.list.filter == ListFilter::Station) wanted[n++] = "Station";
         if (kind.list.filter == ListFilter::Aumen) wanted[n++] = "Aumen";
-        auto rs = dal::Recordset::Open(*s.dbData, source, dal::Access::ReadOnly, {wanted, n});
-        if (rs.RecordCount() == 0) {
+        const bool twoKeys = kind.keys.size() == 2;
+        std::vector<int> pos;
+        std::vector<std::string> values;
+        std::vector<std::int64_t> rowids;
+        auto scan = dal::Scan(
+            *s.dbData, source, {wanted, n}, pos, [&](std::int64_t rowid, const dal::RowView& row) {
+                for (std::size_t i = 0; i < n; ++i)
+                    if (pos[i] < 0)
+                        throw dal::Error("Item not found in this collection: " +
+                                         std::string(wanted[i]));
+                const int first = pos[0];
+                const bool firstNull = row.TypeAt(first) == dal::Value::Type::Null;
+                if (flagged) {
+                    const int f = pos[n - 1];
+                    if (row.TypeAt(f) == dal::Value::Type::Null || CellBool(row.ValueAt(f)) != flag)
+                        return;
+                    if (kind.list.filter == ListFilter::Aumen &&
+                        (firstNull || TextOf(row, first).empty()))
+                        return;
+                }
+                if (firstNull && kind.list.skipNull) return;
+                if (twoKeys)
+                    // Two-key kinds list "first:second", each trimmed; a null fails the list.
+                    values.push_back(Trimmed(TextOf(row, first)) + ":" +
+                                     Trimmed(TextOf(row, pos[1])));
+                else
+                    values.push_back(firstNull ? std::string() : TextOf(row, first));
+                rowids.push_back(rowid);
+            });
+        if (scan.rows == 0) {
             s.ReportError(label, std::string(kind.emptyTable));
             return {};
         }
-        std::vector<std::string> values;
-        values.reserve(static_cast<std::size_t>(rs.RecordCount()));
-        for (rs.MoveFirst(); !rs.EndOfRows(); rs.MoveNext()) {
-            const dal::Value& first = rs.Field(kind.keys[0].column);
-            if (kind.list.filter == ListFilter::Station) {
-                const dal::Value& st = rs.Field("Station");
-                if (st.IsNull() || CellBool(st) != flag) continue;
-            } else if (kind.list.filter == ListFilter::Aumen) {
-                const dal::Value& aumen = rs.Field("Aumen");
-                if (first.IsNull() || aumen.IsNull() || CellText(first).empty() ||
-                    CellBool(aumen) != flag)
-                    continue;
-            }
-            if (first.IsNull() && kind.list.skipNull) continue;
-            if (kind.keys.size() == 2) {
-                // Two-key kinds list "first:second", each trimmed; a null fails the list.
-                values.push_back(Trimmed(CellText(first)) + ":" +
-                                 Trimmed(CellText(rs.Field(kind.keys[1].column))));
-            } else {
-                values.push_back(first.IsNull() ? std::string() : CellText(first));
-            }
-        }
+        if (!scan.inTableOrder) PutInTableOrder(values, rowids);
         if (values.empty()) {
             if (kind.list.noneListedFails)
-                s.ReportError(label, "None of the " + std::to_string(rs.RecordCount()) +
+                s.ReportError(label, "None of the " + std::to_string(scan.rows) +
                                          " records in the table qualifies for the list.");
             return {};
         }
         return ListResult(kind.list.lbound, std::move(values));
     } catch (const std::exception& e) {
+        if (DroppedMeanwhile(kind, false, e)) return {};
         s.ReportError(label, e.what());
         return {};
     }
@@ -304,11 +386,7 @@ std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
         std::size_t i = 0;
         for (const auto& k : keys) SetKey(record, kind.keys[i++], k);
 
-        const dal::Columns& columns = rs.ColumnSet();
-        const auto& pos = columns.Positions(&kind, kind.columns.size() * 2, [&](std::size_t j) {
-            const ColumnDesc& c = kind.columns[j / 2];
-            return j % 2 == 0 ? c.column : c.altColumn;
-        });
+        const auto& pos = ColumnPositions(kind, rs.ColumnSet());
         for (std::size_t j = 0; j < kind.columns.size(); ++j) {
             const ColumnDesc& c = kind.columns[j];
             if (c.read == Read::Key || c.read == Read::Never) continue;
@@ -339,6 +417,7 @@ std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
         }
         return result;
     } catch (const std::exception& e) {
+        if (DroppedMeanwhile(kind, true, e)) return nullptr;
         s.ReportError(label, e.what());
         return nullptr;
     }
@@ -351,19 +430,23 @@ void AddRow(DatabaseState& s, const TableKind& kind, const void* record) {
     try {
         auto rs = dal::Recordset::ForAppend(*s.dbData, kind.table);
         rs.AddNew();
-        for (const auto& c : kind.columns) {
+        const auto& pos = ColumnPositions(kind, rs.ColumnSet());
+        for (std::size_t j = 0; j < kind.columns.size(); ++j) {
+            const ColumnDesc& c = kind.columns[j];
             if (c.write == Write::Never) continue;
-            std::string_view column = c.column;
-            if (!c.altColumn.empty() && !rs.HasField(column)) column = c.altColumn;
+            int p = pos[2 * j];
+            if (p < 0 && !c.altColumn.empty()) p = pos[2 * j + 1];
             const bool ifPresent =
                 c.write == Write::IfPresent || c.write == Write::IfPresentAndValue;
             const bool ifValue = c.write == Write::IfValue || c.write == Write::IfPresentAndValue;
-            if (ifPresent && !rs.HasField(column)) continue;
+            if (ifPresent && p < 0) continue;
             if (ifValue && !HasValue(record, *c.slot)) continue;
-            rs.Set(column, ValueOf(record, *c.slot));
+            if (p < 0) rs.Set(c.column, dal::Value());  // reports the missing column
+            rs.SetAt(p, ValueOf(record, *c.slot));
         }
         rs.Update();
     } catch (const std::exception& e) {
+        if (DroppedMeanwhile(kind, false, e)) return;
         // The label carries the record's keys (and station), read when the failure is reported.
         std::string label(kind.addLabel);
         for (std::size_t i = 0; i < kind.keys.size(); ++i) {
@@ -406,6 +489,7 @@ void DeleteRow(DatabaseState& s, const TableKind& kind, std::initializer_list<Ke
         rs.MoveFirst();
         rs.Delete();
     } catch (const std::exception& e) {
+        if (DroppedMeanwhile(kind, false, e)) return;
         s.ReportError(label, e.what());
     }
 }

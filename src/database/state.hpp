@@ -77,10 +77,6 @@ struct DatabaseState {
         }
         return strSQL;
     }
-
-    // Table and stored-query existence, remembered per schema version of the database.
-    std::unordered_map<std::string, bool> knownTables;
-    std::int64_t knownSchema = -1;
 };
 
 // Statement text of a key lookup: prefix, the key between double quotes, suffix.

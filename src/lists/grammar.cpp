@@ -6,30 +6,6 @@
 
 namespace OrvaneLib::detail {
 
-std::string_view TrimBlanks(std::string_view text) {
-    std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    std::size_t end = text.find_last_not_of(' ');
-    return text.substr(begin, end - begin + 1);
-}
-
-std::size_t CountPieces(std::string_view text, char separator) {
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), separator)) + 1;
-}
-
-bool PieceCutter::Next(std::string_view& piece) {
-    if (done_) return false;
-    std::size_t at = rest_.find(separator_);
-    if (at == std::string_view::npos) {
-        piece = rest_;
-        done_ = true;
-    } else {
-        piece = rest_.substr(0, at);
-        rest_.remove_prefix(at + 1);
-    }
-    return true;
-}
-
 Fields CutFields(std::string_view text, char separator) {
     Fields fields;
     PieceCutter cut(text, separator);
@@ -125,6 +101,22 @@ bool RoundHalfEven(const Decimal& number, std::int64_t& value) {
 
 NumberRead ReadInteger(std::string_view field, Integer& value) {
     value = 0;
+    // Most fields are a few plain digits: read those directly.
+    std::string_view t = TrimBlanks(field);
+    if (!t.empty() && t.size() <= 4) {
+        bool negative = t.front() == '-';
+        std::string_view digits = negative ? t.substr(1) : t;
+        int v = 0;
+        bool plain = !digits.empty();
+        for (char c : digits) {
+            plain = plain && IsDigit(c);
+            v = v * 10 + (c - '0');
+        }
+        if (plain) {
+            value = static_cast<Integer>(negative ? -v : v);
+            return NumberRead::Ok;
+        }
+    }
     Decimal number;
     if (!ParseDecimal(field, number)) return NumberRead::NotANumber;
     std::int64_t rounded = 0;
@@ -137,6 +129,10 @@ NumberRead ReadInteger(std::string_view field, Integer& value) {
 }
 
 void AppendInteger(std::string& out, Integer value) {
+    if (value >= 0 && value < 10) {
+        out += static_cast<char>('0' + value);
+        return;
+    }
     char buffer[8];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);

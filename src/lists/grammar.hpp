@@ -29,13 +29,22 @@ inline constexpr char kPartSeparator = '|';
 inline constexpr std::size_t kMaxEntries = std::numeric_limits<Integer>::max();
 
 // Strips leading and trailing blanks (U+0020 only).
-std::string_view TrimBlanks(std::string_view text);
+inline std::string_view TrimBlanks(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && text[begin] == ' ') ++begin;
+    while (end > begin && text[end - 1] == ' ') --end;
+    return text.substr(begin, end - begin);
+}
 
 // True when the text is empty or made of blanks only.
 inline bool IsBlank(std::string_view text) { return TrimBlanks(text).empty(); }
 
 // Number of pieces cutting at `separator` gives: the separators plus one.
-std::size_t CountPieces(std::string_view text, char separator);
+inline std::size_t CountPieces(std::string_view text, char separator) {
+    std::size_t n = 1;
+    for (char c : text) n += c == separator;
+    return n;
+}
 
 // Walks the pieces of a text cut at every separator, in order, without copying:
 //   PieceCutter cut(text, ','); for (std::string_view piece; cut.Next(piece);) ...
@@ -43,7 +52,18 @@ std::size_t CountPieces(std::string_view text, char separator);
 class PieceCutter {
   public:
     PieceCutter(std::string_view text, char separator) : rest_(text), separator_(separator) {}
-    bool Next(std::string_view& piece);
+    bool Next(std::string_view& piece) {
+        if (done_) return false;
+        std::size_t at = rest_.find(separator_);
+        if (at == std::string_view::npos) {
+            piece = rest_;
+            done_ = true;
+        } else {
+            piece = rest_.substr(0, at);
+            rest_.remove_prefix(at + 1);
+        }
+        return true;
+    }
 
   private:
     std::string_view rest_;
@@ -129,24 +149,46 @@ enum class ListRead {
     Ok,       // every raw entry was read
 };
 
+// Empties an entry for reuse, keeping the storage its texts and arrays already have.
+inline void ResetEntry(std::string& entry) { entry.clear(); }
+template <class Entry>
+void ResetEntry(Entry& entry) {
+    entry.Reset();
+}
+
 // Reads a list text: tells blank text and texts with too many entries apart, then cuts the
 // untrimmed text at every comma and hands each raw entry, in order, to
-// `parse(raw, entry) -> bool`, appending the entries it accepts. `entries` is emptied first
-// and sized once; `count` receives the number of raw entries. Stops at the first rejection.
+// `parse(raw, entry) -> bool` with an empty entry to fill. `entries` ends up holding the
+// entries read (on a rejection, those before it); `count` receives the number of raw
+// entries. Stops at the first rejection.
 template <class Entry, class Parse>
 ListRead ReadEntries(std::string_view text, std::vector<Entry>& entries, std::size_t& count,
                      Parse&& parse) {
-    entries.clear();
     count = 0;
-    if (IsBlank(text)) return ListRead::Blank;
+    if (IsBlank(text)) {
+        entries.clear();
+        return ListRead::Blank;
+    }
     count = CountPieces(text, kListSeparator);
-    if (count > kMaxEntries) return ListRead::TooMany;
+    if (count > kMaxEntries) {
+        entries.clear();
+        return ListRead::TooMany;
+    }
+    // The entries of the previous text are reused, so reading a list again into the same
+    // object allocates only where a new text is longer than the old one.
+    if (entries.size() > count) entries.resize(count);
     entries.reserve(count);
     PieceCutter cut(text, kListSeparator);
-    for (std::string_view raw; cut.Next(raw);) {
-        Entry entry{};
-        if (!parse(raw, entry)) return ListRead::Failed;
-        entries.push_back(std::move(entry));
+    std::size_t i = 0;
+    for (std::string_view raw; cut.Next(raw); ++i) {
+        if (i == entries.size())
+            entries.emplace_back();
+        else
+            ResetEntry(entries[i]);
+        if (!parse(raw, entries[i])) {
+            entries.resize(i);
+            return ListRead::Failed;
+        }
     }
     return ListRead::Ok;
 }
