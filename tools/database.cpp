@@ -116,7 +116,9 @@ void Info(Session& session, bool json) {
             std::string note;
             if (row.contains("flagged") && !row["absent"].get<bool>())
                 note = "  (" + row["flagged"].dump() +
-                       (row["station"].get<bool>() ? " stations)" : " listed with --flag)");
+                       (!row["station"].get<bool>()       ? " listed with --flag)"
+                        : row["flagged"].get<long>() == 1 ? " station)"
+                                                          : " stations)");
             line(row["id"].get<std::string>(), row, note);
         }
         std::cout << "Lookup lists:\n";
