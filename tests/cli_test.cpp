@@ -6,6 +6,9 @@
 #include <sstream>
 
 #include "support.hpp"
+#ifdef ORVANE_CLI_PATH
+#include "decode.hpp"
+#endif
 
 namespace orvane_test {
 namespace {
@@ -277,6 +280,71 @@ TEST_F(CliTest, EveryCommandHasHelpAndTheToolHasAVersion) {
     // Without --db the tool opens the database beside the library.
     EXPECT_NE(Run({"info"}).out.find("/Orvane.mdb"), std::string::npos);
 }
+
+#ifdef ORVANE_CLI_PATH
+
+// A list of class L holding `text`, decoded, and written as the value of a field "F".
+template <class L>
+std::pair<Json, std::string> Decoded(const std::string& text) {
+    L list;
+    list.SetList(text);
+    const auto decoded = orvane_cli::DecodeList(list);
+    std::ostringstream out;
+    orvane_cli::WriteFields(out, orvane_cli::Json{{"F", decoded}});
+    return {Json::parse(decoded.dump()), out.str()};
+}
+
+TEST(CliDecode, EveryListClassBreaksIntoEntriesAPersonCanRead) {
+    using namespace OrvaneLib;
+    auto [simple, simpleText] = Decoded<clsListSimple>("Alertness, Endurance");
+    EXPECT_EQ(simple["entries"], Json::array({"Alertness", "Endurance"}));
+    EXPECT_EQ(simpleText, "F: Alertness\n   Endurance\n");
+
+    auto [level, levelText] = Decoded<clsListLevel>("Climb:4, Jump:2");
+    EXPECT_EQ(level["entries"][1], (Json{{"name", "Jump"}, {"rank", 2}}));
+    EXPECT_EQ(levelText, "F: Climb: 4\n   Jump: 2\n");
+
+    auto [bonus, bonusText] = Decoded<clsListBonus>("Bonus Feat:2|1:5, Skill Point:1|3");
+    EXPECT_EQ(bonus["entries"][0],
+              (Json{{"name", "Bonus Feat"}, {"number", 2}, {"levels", {1, 5}}}));
+    EXPECT_EQ(bonusText, "F: Bonus Feat: 2, at levels 1, 5\n   Skill Point: 1, at levels 3\n");
+
+    auto [synergy, synergyText] = Decoded<clsListSynergy>("5:Tumble:2");
+    EXPECT_EQ(synergy["entries"][0], (Json{{"level", 5}, {"skill", "Tumble"}, {"bonus", 2}}));
+    EXPECT_EQ(synergyText, "F: Tumble: +2 from level 5\n");
+
+    auto [sub, subText] = Decoded<clsListSubSynergy>("2:Navigation:Knowledge:1");
+    EXPECT_EQ(sub["entries"][0]["subSkill"], "Navigation");
+    EXPECT_EQ(subText, "F: Knowledge (Navigation): +1 from level 2\n");
+
+    auto [orSimple, orSimpleText] = Decoded<clsListOrSimple>("Dodge:Mobility, Toughness");
+    EXPECT_EQ(orSimple["entries"], Json::parse(R"([["Dodge", "Mobility"], ["Toughness"]])"));
+    EXPECT_EQ(orSimpleText, "F: Dodge or Mobility\n   Toughness\n");
+
+    auto [orLevel, orLevelText] = Decoded<clsListOrLevel>("Climb:4|Jump:4, Tumble:2");
+    EXPECT_EQ(orLevel["entries"][0][1], (Json{{"name", "Jump"}, {"rank", 4}}));
+    EXPECT_EQ(orLevelText, "F: Climb: 4 or Jump: 4\n   Tumble: 2\n");
+
+    auto [triple, tripleText] = Decoded<clsListTripleSimple>("Soldier:Armor Proficiency:Toughness");
+    EXPECT_EQ(triple["text"], "Soldier:Armor Proficiency:Toughness");
+    EXPECT_EQ(tripleText, "F: Soldier: Armor Proficiency -> Toughness\n");
+
+    EXPECT_EQ(Decoded<clsListLevel>("").second, "F: (none)\n");
+    EXPECT_TRUE(orvane_cli::DecodeList(clsAttacks()).is_null());
+}
+
+TEST(CliDecode, TextsKeepTheirLinesAndReportsBecomeOneLine) {
+    std::ostringstream out;
+    orvane_cli::WriteFields(out, orvane_cli::Json{{"Name", "X"}, {"About", "one\r\ntwo\nthree"}});
+    EXPECT_EQ(out.str(), "Name:  X\nAbout: one\n       two\n       three\n");
+    EXPECT_EQ(orvane_cli::BoxLine("Sub: Del(a\nb)\r\nNo match.", "Database Error"),
+              "Database Error: Sub: Del(a b): No match.");
+    EXPECT_EQ(orvane_cli::ParseInteger("-32768"), -32768);
+    for (const char* text : {"32768", "", " 1", "1x", "0x1"})
+        EXPECT_FALSE(orvane_cli::ParseInteger(text)) << text;
+}
+
+#endif
 
 }  // namespace
 }  // namespace orvane_test
