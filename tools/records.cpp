@@ -297,9 +297,10 @@ void AddRecordCommands(CLI::App& app, Session& session) {
     auto list = std::make_shared<ListOptions>();
     auto* listCmd = app.add_subcommand("list", "List the records of a kind by key");
     listCmd->add_option("KIND", list->kind, kindHelp)->required();
-    listCmd->add_flag("--flag", list->flag,
-                      "Set the list's flag, for kinds whose list takes one (skills: the other "
-                      "skill group; station kinds: stations)");
+    listCmd->add_flag(
+        "--flag", list->flag,
+        "Set the list's flag, for kinds whose list takes one (skills: the Aumen skills "
+        "instead of the ordinary ones; station kinds: the stations)");
     listCmd->add_flag("--station", list->station, "List station rows (kinds with stations)");
     AddJsonFlag(*listCmd, list->json);
     listCmd->callback([&session, list] { List(session, *list); });
