@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "session.hpp"
+#include "lookups.hpp"
 
 namespace orvane_cli {
 
@@ -58,12 +58,11 @@ Json KindRow(Session& session, const KindInfo& kind) {
     return row;
 }
 
-Json LookupRow(Session& session, const char* name, const char* table,
-               ListResult (clsDatabase::*list)()) {
+Json LookupRow(Session& session, const LookupList& lookup) {
     clsDatabase& db = session.Db();
     ListResult result;
-    const auto reports = session.Quietly([&] { result = (db.*list)(); });
-    Json row{{"name", name}, {"table", table}};
+    const auto reports = session.Quietly([&] { result = (db.*lookup.list)(); });
+    Json row{{"name", lookup.name}, {"table", lookup.table}};
     const bool absent = result.IsEmptyForm() && reports.empty();
     row["rows"] = absent ? Json(nullptr) : Json(result.IsEmptyForm() ? 0 : result.size());
     row["absent"] = absent;
@@ -86,13 +85,8 @@ void Info(Session& session, bool json) {
              {"version", reports.empty() ? Json(version) : Json(nullptr)}};
     out["kinds"] = Json::array();
     for (const auto& kind : RecordKinds()) out["kinds"].push_back(KindRow(session, kind));
-    out["lookups"] = Json::array({
-        LookupRow(session, "abilities", "tblAbility", &clsDatabase::AbilityList),
-        LookupRow(session, "keywords", "tblKeywords", &clsDatabase::KeywordList),
-        LookupRow(session, "languages", "tblLanguages", &clsDatabase::LanguageList),
-        LookupRow(session, "regions", "tblRegion", &clsDatabase::RegionList),
-        LookupRow(session, "colors", "tblColors", &clsDatabase::GetColorList),
-    });
+    out["lookups"] = Json::array();
+    for (const auto& lookup : LookupLists()) out["lookups"].push_back(LookupRow(session, lookup));
     if (json) {
         PrintJson(out);
     } else {

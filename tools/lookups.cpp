@@ -4,7 +4,7 @@
 #include <iostream>
 #include <optional>
 
-#include "session.hpp"
+#include "lookups.hpp"
 
 namespace orvane_cli {
 
@@ -12,18 +12,7 @@ using namespace OrvaneLib;
 
 namespace {
 
-// One lookup list and the database members that serve it.
-struct Lookup {
-    const char* name;
-    const char* singular;
-    const char* table;
-    const char* numberOption;  // the number an add takes ("--order", "--number"), or nullptr
-    ListResult (clsDatabase::*list)();
-    void (*add)(clsDatabase&, const std::string&, Integer);
-    void (clsDatabase::*del)(const std::string&);
-};
-
-const Lookup kLookups[] = {
+const LookupList kLookups[] = {
     {"abilities", "ability", "tblAbility", "--order", &clsDatabase::AbilityList,
      [](clsDatabase& db, const std::string& v, Integer n) { db.AddAbility(v, n); },
      &clsDatabase::DelAbility},
@@ -62,7 +51,7 @@ struct LookupOptions {
     bool json = false;
 };
 
-void ListValues(Session& session, const Lookup& lookup, bool json) {
+void ListValues(Session& session, const LookupList& lookup, bool json) {
     clsDatabase& db = session.Db();
     const ListResult list = (db.*lookup.list)();
     const std::vector<std::string> values =
@@ -104,7 +93,7 @@ void ListValues(Session& session, const Lookup& lookup, bool json) {
 
 void Run(Session& session, const LookupOptions& o) {
     const auto* lookup = std::find_if(std::begin(kLookups), std::end(kLookups),
-                                      [&](const Lookup& l) { return o.name == l.name; });
+                                      [&](const LookupList& l) { return o.name == l.name; });
     if (lookup == std::end(kLookups)) FailUsage("unknown lookup list '" + o.name + "'");
     const bool isAbility = std::string(lookup->name) == "abilities";
     if ((o.order && !isAbility) || (o.number && std::string(lookup->name) != "keywords"))
@@ -146,13 +135,17 @@ void Run(Session& session, const LookupOptions& o) {
 
 }  // namespace
 
+std::span<const LookupList> LookupLists() { return kLookups; }
+
 void AddLookupCommand(CLI::App& app, Session& session) {
     auto o = std::make_shared<LookupOptions>();
     auto* cmd = app.add_subcommand(
         "lookup", "List a lookup list, or add a value to it or delete one from it");
+    std::vector<std::string> names;
+    for (const auto& lookup : kLookups) names.push_back(lookup.name);
     cmd->add_option("LIST", o->name, "abilities, keywords, languages, regions or colors")
         ->required()
-        ->check(CLI::IsMember({"abilities", "keywords", "languages", "regions", "colors"}));
+        ->check(CLI::IsMember(names));
     auto* add = cmd->add_option("--add", o->add, "Add this value (a new row, even if listed)");
     auto* order = cmd->add_option("--order", o->order, "The added ability's order")
                       ->check(CLI::Range(-32768, 32767));

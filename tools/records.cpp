@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "decode.hpp"
+#include "lookups.hpp"
 #include "session.hpp"
 
 namespace orvane_cli {
@@ -11,17 +12,6 @@ namespace orvane_cli {
 using namespace OrvaneLib;
 
 namespace {
-
-// The lookup lists beside the record kinds, with the tables that hold them.
-struct LookupTable {
-    const char* name;
-    const char* table;
-};
-constexpr LookupTable kLookupTables[] = {{"abilities", "tblAbility"},
-                                         {"keywords", "tblKeywords"},
-                                         {"languages", "tblLanguages"},
-                                         {"regions", "tblRegion"},
-                                         {"colors", "tblColors"}};
 
 const char* FieldKindName(FieldKind kind) {
     switch (kind) {
@@ -135,7 +125,7 @@ void Kinds(bool json) {
                                     {"listFlag", kind.HasListFlag()},
                                     {"fields", fields}});
         }
-        for (const auto& lookup : kLookupTables)
+        for (const auto& lookup : LookupLists())
             out["lookups"].push_back({{"name", lookup.name}, {"table", lookup.table}});
         PrintJson(out);
         return;
@@ -160,7 +150,7 @@ void Kinds(bool json) {
                   << "\n";
     }
     std::cout << "Lookup lists (orvane lookup LIST):\n";
-    for (const auto& lookup : kLookupTables)
+    for (const auto& lookup : LookupLists())
         std::cout << "  " << column(lookup.name, idWidth) << lookup.table << "\n";
 }
 
