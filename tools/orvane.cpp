@@ -1,57 +1,40 @@
-// orvane: opens a rules database and shows what it holds.
-#include <cstring>
+// orvane: every part of the rules library from a shell: record kinds listed, shown, exported,
+// imported and deleted; the lookup lists; attack sequences; new databases and their counts.
 #include <iostream>
-#include <string>
 
-#include "orvane/orvane.hpp"
-
-namespace {
-
-void PrintList(const char* title, const OrvaneLib::ListResult& list) {
-    std::cout << title << ":";
-    if (list.IsEmptyForm()) {
-        std::cout << " (none)\n";
-        return;
-    }
-    for (int i = list.LBound(); i <= list.UBound(); ++i)
-        std::cout << (i == list.LBound() ? " " : ", ") << list[i];
-    std::cout << "\n";
-}
-
-}  // namespace
+#include "session.hpp"
 
 int main(int argc, char** argv) {
-    std::string path;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--db") == 0 && i + 1 < argc) {
-            path = argv[++i];
-        } else {
-            std::cerr << "usage: orvane [--db PATH]\n";
-            return 2;
-        }
+    using namespace orvane_cli;
+    Session session;
+    CLI::App app{"Reads and maintains an Orvane rules database.", "orvane"};
+    app.set_version_flag("--version", "orvane " + OrvaneLib::LibraryVersion(),
+                         "Show the library's version");
+    app.add_option("--db", session.dbPath,
+                   "The rules database file (default: Orvane.mdb beside the library)");
+    app.require_subcommand(1);
+    app.fallthrough();  // --db may also follow the command
+    app.footer(
+        "Exit status: 0 done; 1 an operation failed (each message of the library is one line "
+        "on standard error); 2 a command line naming something that does not exist.");
+
+    AddRecordCommands(app, session);
+    AddLookupCommand(app, session);
+    AddAttacksCommand(app);
+    AddDatabaseCommands(app, session);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
+        std::cerr << "orvane: " << e.what() << " (see --help)\n";
+        return kExitUsage;
+    } catch (const Failure& f) {
+        if (*f.what()) std::cerr << "orvane: " << f.what() << "\n";
+        return f.Code();
+    } catch (const std::exception& e) {
+        std::cerr << "orvane: " << e.what() << "\n";
+        return kExitFailed;
     }
-    bool failed = false;
-    OrvaneLib::SetMessageBoxHandler(
-        [&](const std::string& prompt, OrvaneLib::MsgIcon, const std::string& title) {
-            std::string line = prompt;
-            for (auto pos = line.find("\r\n"); pos != std::string::npos; pos = line.find("\r\n"))
-                line.replace(pos, 2, ": ");
-            std::cerr << "orvane: " << title << ": " << line << "\n";
-            failed = true;
-        });
-    OrvaneLib::clsDatabase db;
-    if (!path.empty()) {
-        failed = false;
-        db.Name(path);
-    }
-    if (failed) return 1;
-    std::cout << "Database: " << db.Name() << "\n";
-    std::cout << "Date:     " << db.FileDate() << "\n";
-    std::cout << "Version:  " << db.Version() << "\n";
-    PrintList("Abilities", db.AbilityList());
-    PrintList("Keywords", db.KeywordList());
-    PrintList("Languages", db.LanguageList());
-    PrintList("Regions", db.RegionList());
-    PrintList("Colors", db.GetColorList());
-    return failed ? 1 : 0;
+    return session.BoxesShown() ? kExitFailed : 0;
 }

@@ -1,0 +1,143 @@
+// The database commands: init makes a new rules database, info tells what one holds.
+#include <filesystem>
+#include <iostream>
+
+#include "lookups.hpp"
+
+namespace orvane_cli {
+
+using namespace OrvaneLib;
+
+namespace {
+
+void Init(const std::string& file, bool sample) {
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec))
+        Fail(file + " exists; 'orvane init' makes new files only and never overwrites one");
+    try {
+        CreateRulesDatabase(file, sample);
+    } catch (const std::exception& e) {
+        Fail(std::string("could not create ") + file + ": " + e.what());
+    }
+    std::cout << "Created " << file << ": "
+              << (sample ? "a rules database with the sample content" : "an empty rules database")
+              << "\n";
+}
+
+// How many rows a list operation gives, its reports kept: an empty table reports that it
+// is empty, which counts as 0 here, while a list that comes back empty without a word is
+// one whose optional table the database lacks.
+struct Count {
+    long rows = 0;
+    bool reported = false;  // the list reported (an empty table, or a failure)
+};
+
+Count Counted(Session& session, const std::function<ListResult()>& list) {
+    ListResult result;
+    const auto reports = session.Quietly([&] { result = list(); });
+    return {result.IsEmptyForm() ? 0 : static_cast<long>(result.size()), !reports.empty()};
+}
+
+Json KindRow(Session& session, const KindInfo& kind) {
+    clsDatabase& db = session.Db();
+    const Count plain = Counted(session, [&] { return kind.List(db, false); });
+    Json row{{"id", KindId(kind)}, {"name", kind.Name()}, {"table", kind.Table()}};
+    if (!kind.HasListFlag()) {
+        const bool absent = plain.rows == 0 && !plain.reported;
+        row["rows"] = absent ? Json(nullptr) : Json(plain.rows);
+        row["absent"] = absent;
+        return row;
+    }
+    // A kind whose list takes a flag lists its rows in two parts: both are counted.
+    const Count flagged = Counted(session, [&] { return kind.List(db, true); });
+    const bool absent = plain.rows + flagged.rows == 0 && !plain.reported && !flagged.reported;
+    row["rows"] = absent ? Json(nullptr) : Json(plain.rows + flagged.rows);
+    row["absent"] = absent;
+    row["flagged"] = flagged.rows;
+    row["station"] = kind.HasStation();
+    return row;
+}
+
+Json LookupRow(Session& session, const LookupList& lookup) {
+    clsDatabase& db = session.Db();
+    ListResult result;
+    const auto reports = session.Quietly([&] { result = (db.*lookup.list)(); });
+    Json row{{"name", lookup.name}, {"table", lookup.table}};
+    const bool absent = result.IsEmptyForm() && reports.empty();
+    row["rows"] = absent ? Json(nullptr) : Json(result.IsEmptyForm() ? 0 : result.size());
+    row["absent"] = absent;
+    // Without its stored query the ability list is the fixed six, counted from 0.
+    if (!result.IsEmptyForm() && result.LBound() == 0) row["fixed"] = true;
+    return row;
+}
+
+void Info(Session& session, bool json) {
+    clsDatabase& db = session.Db();
+    // A database made by 'orvane init' without the sample has no information row yet; its
+    // date and version are then unknown, which does not fail the command.
+    std::string date, version;
+    const auto reports = session.Quietly([&] {
+        date = db.FileDate();
+        version = db.Version();
+    });
+    Json out{{"database", session.DbPath()},
+             {"fileDate", reports.empty() ? Json(date) : Json(nullptr)},
+             {"version", reports.empty() ? Json(version) : Json(nullptr)}};
+    out["kinds"] = Json::array();
+    for (const auto& kind : RecordKinds()) out["kinds"].push_back(KindRow(session, kind));
+    out["lookups"] = Json::array();
+    for (const auto& lookup : LookupLists()) out["lookups"].push_back(LookupRow(session, lookup));
+    if (json) {
+        PrintJson(out);
+    } else {
+        auto text = [](const Json& value) {
+            return value.is_null() ? std::string("unknown") : value.get<std::string>();
+        };
+        std::cout << "Database: " << out["database"].get<std::string>() << "\n"
+                  << "Date:     " << text(out["fileDate"]) << "\n"
+                  << "Version:  " << text(out["version"]) << "\n";
+        for (const auto& report : reports) std::cout << "          (" << report << ")\n";
+        std::size_t width = 0;
+        for (const auto& row : out["kinds"])
+            width = std::max(width, row["id"].get<std::string>().size());
+        auto line = [&](const std::string& name, const Json& row, const std::string& note) {
+            std::cout << "  " << name << std::string(width - name.size() + 2, ' ')
+                      << (row["absent"].get<bool>() ? "absent" : row["rows"].dump()) << note
+                      << "\n";
+        };
+        std::cout << "Records:\n";
+        for (const auto& row : out["kinds"]) {
+            std::string note;
+            if (row.contains("flagged") && !row["absent"].get<bool>())
+                note = "  (" + row["flagged"].dump() +
+                       (!row["station"].get<bool>()       ? " listed with --flag)"
+                        : row["flagged"].get<long>() == 1 ? " station)"
+                                                          : " stations)");
+            line(row["id"].get<std::string>(), row, note);
+        }
+        std::cout << "Lookup lists:\n";
+        for (const auto& row : out["lookups"])
+            line(row["name"].get<std::string>(), row,
+                 row.contains("fixed") ? "  (the fixed list)" : "");
+    }
+}
+
+}  // namespace
+
+void AddDatabaseCommands(CLI::App& app, Session& session) {
+    auto file = std::make_shared<std::string>();
+    auto sample = std::make_shared<bool>(false);
+    auto* init = app.add_subcommand("init", "Create a new rules database from the schema");
+    init->add_option("FILE", *file, "The file to create; an existing file is never overwritten")
+        ->required();
+    init->add_flag("--sample", *sample, "Fill it with the sample content");
+    init->callback([file, sample] { Init(*file, *sample); });
+
+    auto json = std::make_shared<bool>(false);
+    auto* info =
+        app.add_subcommand("info", "Show the database's path, date, version and row counts");
+    AddJsonFlag(*info, *json);
+    info->callback([&session, json] { Info(session, *json); });
+}
+
+}  // namespace orvane_cli

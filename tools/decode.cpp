@@ -1,0 +1,304 @@
+// Decoding records field by field and writing them for a person.
+#include "decode.hpp"
+
+#include <algorithm>
+#include <optional>
+#include <sstream>
+#include <type_traits>
+
+namespace OrvaneLib {
+// The requirements block of prestige classes, skills and feats. Declared here so that the
+// tool builds with or without the character-rules family; it is decoded when the library
+// defines it (see RequirementsBlock).
+class clsRequirements;
+}  // namespace OrvaneLib
+
+namespace orvane_cli {
+
+using namespace OrvaneLib;
+
+namespace {
+
+std::string Signed(long long value) { return (value >= 0 ? "+" : "") + std::to_string(value); }
+
+Json LevelEntry(const std::string& name, Integer rank) { return {{"name", name}, {"rank", rank}}; }
+
+template <class L, class Entry>
+Json Entries(const L& list, Entry entry) {
+    Json entries = Json::array();
+    for (int i = 0; i < list.GetSize(); ++i) entries.push_back(entry(static_cast<Integer>(i)));
+    return entries;
+}
+
+// The entries of a list object of one of the library's list classes; nullopt for any other.
+std::optional<Json> ListEntries(const Object& object) {
+    if (auto* l = dynamic_cast<const clsListSimple*>(&object))
+        return Entries(*l, [&](Integer i) { return Json(l->GetItem(i)); });
+    if (auto* l = dynamic_cast<const clsListLevel*>(&object))
+        return Entries(*l, [&](Integer i) { return LevelEntry(l->GetName(i), l->GetRank(i)); });
+    if (auto* l = dynamic_cast<const clsListBonus*>(&object))
+        return Entries(*l, [&](Integer i) {
+            // One level per instance the entry grants.
+            Json levels = Json::array();
+            for (int n = 0; n < l->GetNumber(i); ++n)
+                levels.push_back(l->GetLevel(i, static_cast<Integer>(n)));
+            return Json{{"name", l->GetName(i)}, {"number", l->GetNumber(i)}, {"levels", levels}};
+        });
+    if (auto* l = dynamic_cast<const clsListSynergy*>(&object))
+        return Entries(*l, [&](Integer i) {
+            return Json{
+                {"level", l->GetLevel(i)}, {"skill", l->GetSkill(i)}, {"bonus", l->GetBonus(i)}};
+        });
+    if (auto* l = dynamic_cast<const clsListSubSynergy*>(&object))
+        return Entries(*l, [&](Integer i) {
+            return Json{{"level", l->GetLevel(i)},
+                        {"subSkill", l->GetSubSkill(i)},
+                        {"skill", l->GetSkill(i)},
+                        {"bonus", l->GetBonus(i)}};
+        });
+    if (auto* l = dynamic_cast<const clsListOrSimple*>(&object))
+        return Entries(*l, [&](Integer i) {
+            Json set = Json::array();
+            for (int n = 0; n < l->GetNumber(i); ++n)
+                set.push_back(l->GetItem(i, static_cast<Integer>(n)));
+            return set;
+        });
+    if (auto* l = dynamic_cast<const clsListOrLevel*>(&object))
+        return Entries(*l, [&](Integer i) {
+            Json set = Json::array();
+            for (int n = 0; n < l->GetNumber(i); ++n) {
+                const auto at = static_cast<Integer>(n);
+                // Ranks come as decimal text; canonical lists hold 16-bit numbers only.
+                set.push_back(LevelEntry(l->GetName(i, at),
+                                         static_cast<Integer>(std::stoi(l->GetRank(i, at)))));
+            }
+            return set;
+        });
+    if (auto* l = dynamic_cast<const clsListTripleSimple*>(&object))
+        return Entries(*l, [&](Integer i) {
+            return Json{{"class", l->GetClass(i)},
+                        {"oldFeat", l->GetOldFeat(i)},
+                        {"newFeat", l->GetNewFeat(i)}};
+        });
+    return std::nullopt;
+}
+
+std::string ListText(const Object& object) {
+    if (auto* l = dynamic_cast<const clsListSimple*>(&object)) return l->GetList();
+    if (auto* l = dynamic_cast<const clsListLevel*>(&object)) return l->GetList();
+    if (auto* l = dynamic_cast<const clsListBonus*>(&object)) return l->GetList();
+    if (auto* l = dynamic_cast<const clsListSynergy*>(&object)) return l->GetList();
+    if (auto* l = dynamic_cast<const clsListSubSynergy*>(&object)) return l->GetList();
+    if (auto* l = dynamic_cast<const clsListOrSimple*>(&object)) return l->GetList();
+    if (auto* l = dynamic_cast<const clsListOrLevel*>(&object)) return l->GetList();
+    if (auto* l = dynamic_cast<const clsListTripleSimple*>(&object)) return l->GetList();
+    return {};
+}
+
+// A list given by its canonical text, decoded by a list object of class L.
+template <class L>
+Json ListFromText(const std::string& text) {
+    L list;
+    list.SetList(text);
+    return DecodeList(list);
+}
+
+template <class T, class = void>
+constexpr bool kDefined = false;
+template <class T>
+constexpr bool kDefined<T, std::void_t<decltype(sizeof(T))>> = true;
+
+// A requirements block: its two flags, its species level and its fifteen lists in block
+// order. The lists are read back from their canonical texts, the block's public view of them.
+template <class R = clsRequirements>
+std::optional<Json> RequirementsBlock(const Object& object) {
+    if constexpr (kDefined<R>) {
+        const auto* r = dynamic_cast<const R*>(&object);
+        if (!r) return std::nullopt;
+        return Json{{"ReqTainted", r->ReqTainted},
+                    {"ReqDarkSide", r->ReqDarkSide},
+                    {"ReqSpecLvl", r->ReqSpecLvl},
+                    {"Abilities", ListFromText<clsListLevel>(r->AbilityList())},
+                    {"Feats", ListFromText<clsListSimple>(r->FeatList())},
+                    {"Skills", ListFromText<clsListLevel>(r->SkillList())},
+                    {"ReadWrite", ListFromText<clsListSimple>(r->ReadWriteList())},
+                    {"Speak", ListFromText<clsListSimple>(r->SpeakList())},
+                    {"Classes", ListFromText<clsListLevel>(r->ClassList())},
+                    {"Species", ListFromText<clsListSimple>(r->SpeciesList())},
+                    {"Homeworlds", ListFromText<clsListSimple>(r->HomeworldList())},
+                    {"Minimums", ListFromText<clsListLevel>(r->MinList())},
+                    {"Maximums", ListFromText<clsListLevel>(r->MaxList())},
+                    {"Qualities", ListFromText<clsListSimple>(r->QualityList())},
+                    {"OrFeats", ListFromText<clsListOrSimple>(r->OrFeatList())},
+                    {"OrClasses", ListFromText<clsListOrLevel>(r->OrClassList())},
+                    {"OrSkills", ListFromText<clsListOrLevel>(r->OrSkillList())},
+                    {"OrSpecial", ListFromText<clsListOrSimple>(r->OrSpecialList())}};
+    } else {
+        (void)object;
+        return std::nullopt;
+    }
+}
+
+const char* const kAbilities[] = {"Str", "Dex", "Con", "Int", "Wis", "Cha"};
+
+Json Modifiers(const std::string& text) {
+    Json out = Json::object();
+    std::istringstream in(text);
+    std::string value;
+    for (const char* ability : kAbilities) {
+        std::getline(in, value, '|');
+        out[ability] = std::stoi(value);
+    }
+    return out;
+}
+
+bool IsList(const Json& value) { return value.is_object() && value.contains("entries"); }
+bool IsModifiers(const Json& value) { return value.is_object() && value.contains("Str"); }
+
+// One list entry as a person reads it.
+std::string EntryText(const std::string& type, const Json& e) {
+    auto text = [](const Json& v) { return v.get<std::string>(); };
+    auto number = [](const Json& v) { return std::to_string(v.get<int>()); };
+    if (type == "clsListLevel") return text(e["name"]) + ": " + number(e["rank"]);
+    if (type == "clsListBonus") {
+        std::string levels;
+        for (const auto& level : e["levels"])
+            levels += (levels.empty() ? "" : ", ") + number(level);
+        return text(e["name"]) + ": " + number(e["number"]) +
+               (levels.empty() ? "" : ", at levels " + levels);
+    }
+    if (type == "clsListSynergy")
+        return text(e["skill"]) + ": " + Signed(e["bonus"].get<int>()) + " from level " +
+               number(e["level"]);
+    if (type == "clsListSubSynergy")
+        return text(e["skill"]) + " (" + text(e["subSkill"]) +
+               "): " + Signed(e["bonus"].get<int>()) + " from level " + number(e["level"]);
+    if (type == "clsListOrSimple" || type == "clsListOrLevel") {
+        std::string set;
+        for (const auto& item : e) {
+            set += set.empty() ? "" : " or ";
+            set += item.is_string() ? text(item) : text(item["name"]) + ": " + number(item["rank"]);
+        }
+        return set;
+    }
+    if (type == "clsListTripleSimple")
+        return text(e["class"]) + ": " + text(e["oldFeat"]) + " -> " + text(e["newFeat"]);
+    return e.is_string() ? text(e) : e.dump();
+}
+
+}  // namespace
+
+Json DecodeList(const Object& list) {
+    auto entries = ListEntries(list);
+    if (!entries) return nullptr;
+    return Json{{"type", list.ClassName()}, {"text", ListText(list)}, {"entries", *entries}};
+}
+
+Json DecodeRecord(const KindInfo& kind, const Object& record) {
+    Json fields = Json::object();
+    for (const auto& field : kind.Fields()) {
+        Json& value = fields[field.Name];
+        switch (field.Type) {
+            case FieldKind::Text:
+                value = kind.FieldText(record, field.Name);
+                break;
+            case FieldKind::Boolean:
+                value = kind.FieldText(record, field.Name) == "True";
+                break;
+            case FieldKind::IntegerNumber:
+            case FieldKind::LongNumber:
+                value = std::stoll(kind.FieldText(record, field.Name));
+                break;
+            case FieldKind::SingleNumber:
+                value = std::stod(kind.FieldText(record, field.Name));
+                break;
+            case FieldKind::Modifiers:
+                value = Modifiers(kind.FieldText(record, field.Name));
+                break;
+            case FieldKind::List: {
+                const Object* list = kind.FieldObject(record, field.Name);
+                value = list ? DecodeList(*list) : Json(nullptr);
+                if (value.is_null())  // a list the tool does not know: its text at least
+                    value = Json{{"type", nullptr},
+                                 {"text", kind.FieldText(record, field.Name)},
+                                 {"entries", Json::array()}};
+                break;
+            }
+            case FieldKind::Block: {
+                const Object* block = kind.FieldObject(record, field.Name);
+                if (!block) {
+                    value = nullptr;
+                } else if (auto requirements = RequirementsBlock(*block)) {
+                    value = *requirements;
+                } else {
+                    value = Json{{"class", block->ClassName()}};
+                }
+                break;
+            }
+        }
+    }
+    return fields;
+}
+
+namespace {
+
+// The lines of one field's value; a nested block gives none (its fields follow below it).
+std::vector<std::string> ValueLines(const Json& value) {
+    std::vector<std::string> lines;
+    if (value.is_string()) {
+        // Long texts keep their line breaks.
+        const std::string text = value.get<std::string>();
+        std::string line;
+        for (std::size_t i = 0; i <= text.size(); ++i) {
+            if (i == text.size() || text[i] == '\n' || text[i] == '\r') {
+                lines.push_back(line);
+                line.clear();
+                if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
+            } else {
+                line += text[i];
+            }
+        }
+    } else if (value.is_boolean()) {
+        lines.push_back(value.get<bool>() ? "True" : "False");
+    } else if (value.is_number()) {
+        lines.push_back(value.dump());
+    } else if (value.is_null()) {
+        lines.push_back("(none)");
+    } else if (IsList(value)) {
+        const std::string type = value["type"].is_string() ? value["type"].get<std::string>() : "";
+        for (const auto& entry : value["entries"]) lines.push_back(EntryText(type, entry));
+        if (lines.empty()) {
+            const std::string text = value["text"].get<std::string>();
+            lines.push_back(text.empty() ? "(none)" : text);
+        }
+    } else if (IsModifiers(value)) {
+        std::string text;
+        for (const auto& [ability, modifier] : value.items())
+            text += (text.empty() ? "" : ", ") + ability + " " + Signed(modifier.get<int>());
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+}  // namespace
+
+void WriteFields(std::ostream& out, const Json& fields, const std::string& indent) {
+    std::size_t width = 0;
+    for (const auto& [name, value] : fields.items()) width = std::max(width, name.size());
+    const std::string pad(indent.size() + width + 2, ' ');
+    for (const auto& [name, value] : fields.items()) {
+        out << indent << name << ":";
+        const auto lines = ValueLines(value);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (!lines[i].empty())
+                out << (i == 0 ? std::string(width - name.size() + 1, ' ') : pad) << lines[i];
+            out << "\n";
+        }
+        if (lines.empty()) {
+            out << "\n";
+            WriteFields(out, value, indent + "  ");
+        }
+    }
+}
+
+}  // namespace orvane_cli

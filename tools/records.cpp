@@ -1,0 +1,333 @@
+// The record commands: kinds, list, show, export, import and delete, each driven by the
+// library's run-time list of record kinds, so that every kind the library serves is here.
+#include <filesystem>
+#include <iostream>
+
+#include "decode.hpp"
+#include "lookups.hpp"
+#include "session.hpp"
+
+namespace orvane_cli {
+
+using namespace OrvaneLib;
+
+namespace {
+
+const char* FieldKindName(FieldKind kind) {
+    switch (kind) {
+        case FieldKind::Text:
+            return "Text";
+        case FieldKind::Boolean:
+            return "Boolean";
+        case FieldKind::IntegerNumber:
+            return "Integer";
+        case FieldKind::LongNumber:
+            return "Long";
+        case FieldKind::SingleNumber:
+            return "Single";
+        case FieldKind::List:
+            return "List";
+        case FieldKind::Modifiers:
+            return "Modifiers";
+        case FieldKind::Block:
+            return "Block";
+    }
+    return "Text";
+}
+
+std::string KeyNames(const KindInfo& kind) {
+    std::string text;
+    for (const auto& key : kind.Keys())
+        text += (text.empty() ? "" : ", ") + key.Column + (key.Number ? " (number)" : "");
+    return text;
+}
+
+std::string Quoted(const std::vector<std::string>& keys) {
+    std::string text;
+    for (const auto& key : keys) text += (text.empty() ? "'" : "', '") + key;
+    return text + "'";
+}
+
+// The keys a kind's operations take, from the command line. A kind with two keys also takes
+// them as one "first:second" argument, the form its list shows.
+std::vector<std::string> KeysOf(const KindInfo& kind, std::vector<std::string> args) {
+    const std::size_t wanted = kind.Keys().size();
+    if (args.size() == 1 && wanted == 2) {
+        const std::string joined = args[0];
+        const auto colon = joined.rfind(':');
+        if (colon != std::string::npos) args = {joined.substr(0, colon), joined.substr(colon + 1)};
+    }
+    if (args.size() != wanted)
+        FailUsage(kind.Name() + " records are found by " + KeyNames(kind) + ": " +
+                  std::to_string(wanted) + " key(s), not " + std::to_string(args.size()));
+    for (std::size_t i = 0; i < wanted; ++i) {
+        if (!kind.Keys()[i].Number) continue;
+        if (!ParseInteger(args[i]))
+            FailUsage(kind.Keys()[i].Column + " of " + kind.Name() +
+                      " is a number from -32768 to 32767, not '" + args[i] + "'");
+    }
+    return args;
+}
+
+void CheckStation(const KindInfo& kind, bool station) {
+    if (station && !kind.HasStation())
+        FailUsage(kind.Name() + " records have no station form (--station)");
+}
+
+// The record with these keys; a missing one ends the command with the library's report, or
+// with a line of its own when the library reported nothing.
+std::shared_ptr<Object> ReadRecord(Session& session, const KindInfo& kind,
+                                   const std::vector<std::string>& keys, bool describe,
+                                   bool station, bool quietly) {
+    std::shared_ptr<Object> record;
+    auto read = [&] { record = kind.Read(session.Db(), keys, describe, station); };
+    std::vector<std::string> reports;
+    if (quietly)
+        reports = session.Quietly(read);
+    else
+        read();
+    if (record) return record;
+    session.Show(reports);
+    Fail(session.BoxesShown() ? "" : "no " + kind.Name() + " record " + Quoted(keys));
+}
+
+void FailOnReports(Session& session, int before) {
+    if (session.BoxesShown() != before) Fail("");
+}
+
+std::vector<std::string> RecordKeys(const KindInfo& kind, const Object& record) {
+    std::vector<std::string> keys;
+    for (const auto& key : kind.Keys()) keys.push_back(kind.FieldText(record, key.Field));
+    return keys;
+}
+
+// ---------------------------------------------------------------------------------------
+
+void Kinds(bool json) {
+    const auto kinds = RecordKinds();
+    if (json) {
+        Json out{{"kinds", Json::array()}, {"lookups", Json::array()}};
+        for (const auto& kind : kinds) {
+            Json keys = Json::array();
+            for (const auto& key : kind.Keys())
+                keys.push_back(
+                    {{"column", key.Column}, {"field", key.Field}, {"number", key.Number}});
+            Json fields = Json::array();
+            for (const auto& field : kind.Fields())
+                fields.push_back({{"name", field.Name}, {"type", FieldKindName(field.Type)}});
+            out["kinds"].push_back({{"id", KindId(kind)},
+                                    {"name", kind.Name()},
+                                    {"table", kind.Table()},
+                                    {"class", kind.RecordClass()},
+                                    {"keys", keys},
+                                    {"station", kind.HasStation()},
+                                    {"describe", kind.HasDescript()},
+                                    {"listFlag", kind.HasListFlag()},
+                                    {"fields", fields}});
+        }
+        for (const auto& lookup : LookupLists())
+            out["lookups"].push_back({{"name", lookup.name}, {"table", lookup.table}});
+        PrintJson(out);
+        return;
+    }
+    std::size_t idWidth = 0, tableWidth = 0, classWidth = 0;
+    for (const auto& kind : kinds) {
+        idWidth = std::max(idWidth, KindId(kind).size());
+        tableWidth = std::max(tableWidth, kind.Table().size());
+        classWidth = std::max(classWidth, kind.RecordClass().size());
+    }
+    auto column = [](const std::string& text, std::size_t width) {
+        return text + std::string(width - text.size() + 2, ' ');
+    };
+    std::cout << "Record kinds (orvane list KIND; orvane show KIND KEY...):\n";
+    for (const auto& kind : kinds) {
+        std::string options;
+        if (kind.HasStation()) options += "  --station";
+        if (kind.HasListFlag() && !kind.HasStation()) options += "  list --flag";
+        if (kind.HasDescript()) options += "  show --describe";
+        std::cout << "  " << column(KindId(kind), idWidth) << column(kind.Table(), tableWidth)
+                  << column(kind.RecordClass(), classWidth) << "key " << KeyNames(kind) << options
+                  << "\n";
+    }
+    std::cout << "Lookup lists (orvane lookup LIST):\n";
+    for (const auto& lookup : LookupLists())
+        std::cout << "  " << column(lookup.name, idWidth) << lookup.table << "\n";
+}
+
+struct ListOptions {
+    std::string kind;
+    bool flag = false;
+    bool station = false;
+    bool json = false;
+};
+
+void List(Session& session, const ListOptions& o) {
+    const KindInfo kind = RequireKind(o.kind);
+    if (o.flag && !kind.HasListFlag()) FailUsage(kind.Name() + " lists take no flag (--flag)");
+    if (o.station && !(kind.HasStation() && kind.HasListFlag()))
+        FailUsage(kind.Name() + " lists have no station form (--station)");
+    const bool flag = o.flag || o.station;
+    const ListResult list = kind.List(session.Db(), flag);
+    const std::vector<std::string> values =
+        list.IsEmptyForm() ? std::vector<std::string>{} : list.Values();
+    if (o.json) {
+        Json out{{"kind", kind.Name()}, {"id", KindId(kind)}};
+        if (kind.HasListFlag()) out["flag"] = flag;
+        out["lbound"] = list.LBound();
+        out["values"] = values;
+        PrintJson(out);
+    } else {
+        for (const auto& value : values) std::cout << value << "\n";
+    }
+}
+
+struct ShowOptions {
+    std::string kind;
+    std::vector<std::string> keys;
+    bool describe = false;
+    bool station = false;
+    bool json = false;
+};
+
+void Show(Session& session, const ShowOptions& o) {
+    const KindInfo kind = RequireKind(o.kind);
+    const auto keys = KeysOf(kind, o.keys);
+    CheckStation(kind, o.station);
+    if (o.describe && !kind.HasDescript())
+        FailUsage(kind.Name() + " records have no description (--describe)");
+    const int before = session.BoxesShown();
+    const auto record = ReadRecord(session, kind, keys, o.describe, o.station, false);
+    const Json fields = DecodeRecord(kind, *record);
+    if (o.json) {
+        PrintJson({{"kind", kind.Name()},
+                   {"id", KindId(kind)},
+                   {"class", kind.RecordClass()},
+                   {"table", kind.Table()},
+                   {"keys", keys},
+                   {"station", o.station},
+                   {"fields", fields}});
+    } else {
+        std::string title = kind.Name();
+        for (const auto& key : keys) title += " " + key;
+        std::cout << title << (o.station ? " (station)" : "") << "\n";
+        WriteFields(std::cout, fields, "  ");
+    }
+    // A record read with reports (a list that did not parse) is shown, and still fails.
+    FailOnReports(session, before);
+}
+
+struct ExportOptions {
+    std::string kind;
+    std::vector<std::string> args;  // the keys, then the file
+    bool station = false;
+};
+
+void Export(Session& session, const ExportOptions& o) {
+    const KindInfo kind = RequireKind(o.kind);
+    if (o.args.size() < 2) FailUsage("export takes KIND, the record's key(s) and a FILE");
+    const std::string file = o.args.back();
+    const auto keys = KeysOf(kind, {o.args.begin(), o.args.end() - 1});
+    CheckStation(kind, o.station);
+    // The file keeps the whole record, description included, so an import restores it all.
+    const auto record = ReadRecord(session, kind, keys, kind.HasDescript(), o.station, false);
+    const int before = session.BoxesShown();
+    kind.Save(*record, file);
+    FailOnReports(session, before);
+    std::cout << "Saved " << kind.Name() << " " << Quoted(keys) << " to " << file << "\n";
+}
+
+struct ImportOptions {
+    std::string kind;
+    std::string file;
+};
+
+void Import(Session& session, const ImportOptions& o) {
+    const KindInfo kind = RequireKind(o.kind);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(o.file, ec)) Fail("no file " + o.file);
+    clsDatabase& db = session.Db();
+    const int before = session.BoxesShown();
+    const auto record = kind.NewRecord();
+    kind.Load(*record, o.file);
+    FailOnReports(session, before);  // nothing is added from a file that did not load
+    kind.Add(db, *record);
+    FailOnReports(session, before);
+    std::cout << "Added " << kind.Name() << " " << Quoted(RecordKeys(kind, *record)) << "\n";
+}
+
+struct DeleteOptions {
+    std::string kind;
+    std::vector<std::string> keys;
+    bool station = false;
+};
+
+void Delete(Session& session, const DeleteOptions& o) {
+    const KindInfo kind = RequireKind(o.kind);
+    const auto keys = KeysOf(kind, o.keys);
+    CheckStation(kind, o.station);
+    // Several kinds delete a missing key without a word; looking first makes a key that
+    // names no record a failure of the command for every kind.
+    ReadRecord(session, kind, keys, false, o.station, true);
+    const int before = session.BoxesShown();
+    kind.Delete(session.Db(), keys, o.station);
+    FailOnReports(session, before);
+    std::cout << "Deleted " << kind.Name() << " " << Quoted(keys) << "\n";
+}
+
+}  // namespace
+
+void AddRecordCommands(CLI::App& app, Session& session) {
+    const std::string kindHelp = "Record kind, as 'orvane kinds' names it (e.g. starship-crew)";
+
+    auto* kinds = app.add_subcommand("kinds", "List every record kind and lookup list");
+    auto kindsJson = std::make_shared<bool>(false);
+    AddJsonFlag(*kinds, *kindsJson);
+    kinds->callback([kindsJson] { Kinds(*kindsJson); });
+
+    auto list = std::make_shared<ListOptions>();
+    auto* listCmd = app.add_subcommand("list", "List the records of a kind by key");
+    listCmd->add_option("KIND", list->kind, kindHelp)->required();
+    listCmd->add_flag(
+        "--flag", list->flag,
+        "Set the list's flag, for kinds whose list takes one (skills: the Aumen skills "
+        "instead of the ordinary ones; station kinds: the stations)");
+    listCmd->add_flag("--station", list->station, "List station rows (kinds with stations)");
+    AddJsonFlag(*listCmd, list->json);
+    listCmd->callback([&session, list] { List(session, *list); });
+
+    auto show = std::make_shared<ShowOptions>();
+    auto* showCmd = app.add_subcommand("show", "Show one record, every list decoded");
+    showCmd->add_option("KIND", show->kind, kindHelp)->required();
+    showCmd
+        ->add_option("KEY", show->keys,
+                     "The record's key(s); two-key kinds also take FIRST:SECOND as listed")
+        ->required();
+    showCmd->add_flag("--describe", show->describe, "Read the description too");
+    showCmd->add_flag("--station", show->station, "Read the station row");
+    AddJsonFlag(*showCmd, show->json);
+    showCmd->callback([&session, show] { Show(session, *show); });
+
+    auto exp = std::make_shared<ExportOptions>();
+    auto* exportCmd = app.add_subcommand("export", "Save one record to a text file");
+    exportCmd->add_option("KIND", exp->kind, kindHelp)->required();
+    exportCmd->add_option("KEY... FILE", exp->args, "The record's key(s), then the file to write")
+        ->required();
+    exportCmd->add_flag("--station", exp->station, "Export the station row");
+    exportCmd->callback([&session, exp] { Export(session, *exp); });
+
+    auto imp = std::make_shared<ImportOptions>();
+    auto* importCmd = app.add_subcommand(
+        "import", "Load a record from a text file and add it (a new row, as every add makes)");
+    importCmd->add_option("KIND", imp->kind, kindHelp)->required();
+    importCmd->add_option("FILE", imp->file, "A file written by 'orvane export'")->required();
+    importCmd->callback([&session, imp] { Import(session, *imp); });
+
+    auto del = std::make_shared<DeleteOptions>();
+    auto* deleteCmd = app.add_subcommand("delete", "Delete one record");
+    deleteCmd->add_option("KIND", del->kind, kindHelp)->required();
+    deleteCmd->add_option("KEY", del->keys, "The record's key(s)")->required();
+    deleteCmd->add_flag("--station", del->station, "Delete the station row");
+    deleteCmd->callback([&session, del] { Delete(session, *del); });
+}
+
+}  // namespace orvane_cli
