@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -165,6 +166,26 @@ TEST_F(CliTest, MistakesFailOnOneLineWithTheirExitCode) {
 }
 
 TEST_F(CliTest, ExportThenImportIntoAFreshDatabaseGivesTheSameRecordForEveryKind) {
+    // What a record's text file does not carry, by the rules of the format: a creature
+    // type's four database-only figures, a feat's skill bonuses, the species level figure
+    // of a requirements block, and the class requirements skills never store.
+    const std::map<std::string, std::vector<std::string>> notCarried = {
+        {"creature-type",
+         {"/fields/Vitality", "/fields/SkillPtsFirst", "/fields/SkillPtsLevel",
+          "/fields/MaxLevel"}},
+        {"feat", {"/fields/Bonus", "/fields/Requirements/ReqSpecLvl"}},
+        {"prestige-class", {"/fields/Requirements/ReqSpecLvl"}},
+        {"skill", {"/fields/Requirements/ReqSpecLvl", "/fields/Requirements/Classes"}},
+        {"skill-by-kind", {"/fields/Requirements/ReqSpecLvl", "/fields/Requirements/Classes"}},
+    };
+    auto comparable = [&](const std::string& id, Json record) {
+        if (auto it = notCarried.find(id); it != notCarried.end())
+            for (const auto& pointer : it->second) {
+                Json::json_pointer where(pointer);
+                if (record.contains(where)) record[where.parent_pointer()].erase(where.back());
+            }
+        return record;
+    };
     const Json kinds = Run({"kinds", "--json"}).Parsed();
     ASSERT_FALSE(kinds["kinds"].empty());
     for (const auto& kind : kinds["kinds"]) {
@@ -176,7 +197,9 @@ TEST_F(CliTest, ExportThenImportIntoAFreshDatabaseGivesTheSameRecordForEveryKind
         const std::string fresh = FreshDatabase(id + ".mdb");
         Ok(sample_, {"export", id, key, file});
         Ok(fresh, {"import", id, file});
-        EXPECT_EQ(Ok(fresh, show).out, Ok(sample_, show).out) << id;
+        EXPECT_EQ(comparable(id, Ok(fresh, show).Parsed()),
+                  comparable(id, Ok(sample_, show).Parsed()))
+            << id;
     }
 }
 
