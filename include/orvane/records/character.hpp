@@ -258,41 +258,21 @@ class clsClassLevel : public detail::Record<clsClassLevel>,
     ORVANE_FWD_AT(givenFeats_, GetGivenFeatLevel, GetRank)
     ORVANE_FWD_TEXT(givenFeats_, GetGivenFeatList)
 
-    ORVANE_FWD_SET(bonusFeats_, SetBonusFeats)
-    ORVANE_FWD_SIZE(bonusFeats_, GetNumBonusFeats)
-    ORVANE_FWD_HAS(bonusFeats_, HasBonusFeats)
-    ORVANE_FWD_AT(bonusFeats_, GetBonusFeatName, GetName)
-    ORVANE_FWD_AT(bonusFeats_, GetBonusFeatNum, GetNumber)
-    ORVANE_FWD_AT2(bonusFeats_, GetBonusFeatLevel, GetLevel)
-    ORVANE_FWD_AT2(bonusFeats_, GetBonusFeatQuan, GetQuantity)
-    ORVANE_FWD_TEXT(bonusFeats_, GetBonusFeatList)
+    ORVANE_BONUS_FAMILY(bonusFeats_, SetBonusFeats, HasBonusFeats, GetNumBonusFeats,
+                        GetBonusFeatName, GetBonusFeatNum, GetBonusFeatLevel, GetBonusFeatQuan,
+                        GetBonusFeatList)
 
-    ORVANE_FWD_SET(crossClass_, SetCrossClass)
-    ORVANE_FWD_HAS(crossClass_, HasCrossClass)
-    ORVANE_FWD_SIZE(crossClass_, GetNumCrossClass)
-    ORVANE_FWD_AT(crossClass_, GetCrossClassName, GetName)
-    ORVANE_FWD_AT(crossClass_, GetCrossClassNum, GetNumber)
-    ORVANE_FWD_AT2(crossClass_, GetCrossClassLevel, GetLevel)
-    ORVANE_FWD_AT2(crossClass_, GetCrossClassQuan, GetQuantity)
-    ORVANE_FWD_TEXT(crossClass_, GetCrossClassList)
+    ORVANE_BONUS_FAMILY(crossClass_, SetCrossClass, HasCrossClass, GetNumCrossClass,
+                        GetCrossClassName, GetCrossClassNum, GetCrossClassLevel, GetCrossClassQuan,
+                        GetCrossClassList)
 
-    ORVANE_FWD_SET(skillMastery_, SetSkillMastery)
-    ORVANE_FWD_HAS(skillMastery_, HasSkillMastery)
-    ORVANE_FWD_SIZE(skillMastery_, GetNumSkillMastery)
-    ORVANE_FWD_AT(skillMastery_, GetSkillMasteryName, GetName)
-    ORVANE_FWD_AT(skillMastery_, GetSkillMasteryNum, GetNumber)
-    ORVANE_FWD_AT2V(skillMastery_, GetSkillMasteryLevel, GetLevel)
-    ORVANE_FWD_AT2V(skillMastery_, GetSkillMasteryQuan, GetQuantity)
-    ORVANE_FWD_TEXT(skillMastery_, GetSkillMasteryList)
+    ORVANE_BONUS_FAMILY_V(skillMastery_, SetSkillMastery, HasSkillMastery, GetNumSkillMastery,
+                          GetSkillMasteryName, GetSkillMasteryNum, GetSkillMasteryLevel,
+                          GetSkillMasteryQuan, GetSkillMasteryList)
 
-    ORVANE_FWD_SET(bonusFeatures_, SetBonusFeatures)
-    ORVANE_FWD_HAS(bonusFeatures_, HasBonusFeatures)
-    ORVANE_FWD_SIZE(bonusFeatures_, GetNumBonusFeatures)
-    ORVANE_FWD_AT(bonusFeatures_, GetBonusFeaturesName, GetName)
-    ORVANE_FWD_AT(bonusFeatures_, GetBonusFeaturesNum, GetNumber)
-    ORVANE_FWD_AT2V(bonusFeatures_, GetBonusFeaturesLevel, GetLevel)
-    ORVANE_FWD_AT2V(bonusFeatures_, GetBonusFeaturesQuan, GetQuantity)
-    ORVANE_FWD_TEXT(bonusFeatures_, GetBonusFeaturesList)
+    ORVANE_BONUS_FAMILY_V(bonusFeatures_, SetBonusFeatures, HasBonusFeatures, GetNumBonusFeatures,
+                          GetBonusFeaturesName, GetBonusFeaturesNum, GetBonusFeaturesLevel,
+                          GetBonusFeaturesQuan, GetBonusFeaturesList)
 
   private:
     friend struct detail::Describe<clsClassLevel>;
@@ -401,13 +381,8 @@ class clsFeats : public detail::Record<clsFeats> {
 
     void Clear();
 
-    ORVANE_FWD_HAS(bonus_, SkillBonus)
-    ORVANE_FWD_SET(bonus_, SetGivBonus)
-    ORVANE_FWD_SIZE(bonus_, GetNumGivBonus)
-    ORVANE_FWD_IN(bonus_, IsGivBonus)
-    ORVANE_FWD_AT(bonus_, GetGivBonusName, GetName)
-    ORVANE_FWD_AT(bonus_, GetGivBonusRank, GetRank)
-    ORVANE_FWD_TEXT(bonus_, BonusList)
+    ORVANE_LEVEL_FAMILY(bonus_, SkillBonus, SetGivBonus, GetNumGivBonus, IsGivBonus,
+                        GetGivBonusName, GetGivBonusRank, BonusList)
 
   private:
     friend struct detail::Describe<clsFeats>;

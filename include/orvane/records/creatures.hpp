@@ -121,13 +121,8 @@ class clsCreatureTemplate : public detail::Record<clsCreatureTemplate> {
     ORVANE_SYNERGY_CORE(synergy_)
     ORVANE_SYNERGY_BY_SKILL(synergy_)
     ORVANE_FWD_TEXT(synergy_, GetSynergyList)
-    ORVANE_FWD_HAS(attackDamage_, HasAttackDamages)
-    ORVANE_FWD_SET(attackDamage_, SetAttackDamage)
-    ORVANE_FWD_SIZE(attackDamage_, NumAttackDamages)
-    ORVANE_FWD_IN(attackDamage_, IsAttackDamage)
-    ORVANE_FWD_AT(attackDamage_, GetAttackDamageName, GetName)
-    ORVANE_FWD_AT(attackDamage_, GetAttackDamageBonus, GetRank)
-    ORVANE_FWD_TEXT(attackDamage_, AttackDamageList)
+    ORVANE_LEVEL_FAMILY(attackDamage_, HasAttackDamages, SetAttackDamage, NumAttackDamages,
+                        IsAttackDamage, GetAttackDamageName, GetAttackDamageBonus, AttackDamageList)
 
   private:
     friend struct detail::Describe<clsCreatureTemplate>;

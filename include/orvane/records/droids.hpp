@@ -83,14 +83,9 @@ class clsDroidMakers : public detail::Record<clsDroidMakers>, public detail::Abi
     ORVANE_FWD_TEXT(synergy_, GetSynergyList)
     ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
                          GetSpecQual, GetSpecQualList)
-    ORVANE_FWD_SET(skillBonus_, SetSkillBonus)
-    ORVANE_FWD_HAS(skillBonus_, HasSkillBonus)
-    ORVANE_FWD_SIZE(skillBonus_, GetNumSkillBonus)
-    ORVANE_FWD_AT(skillBonus_, GetSkillBonusName, GetName)
-    ORVANE_FWD_AT(skillBonus_, GetSkillBonusNum, GetNumber)
-    ORVANE_FWD_AT2V(skillBonus_, GetSkillBonusAmt, GetLevel)
-    ORVANE_FWD_AT2V(skillBonus_, GetSkillBonusQuan, GetQuantity)
-    ORVANE_FWD_TEXT(skillBonus_, GetSkillBonusList)
+    ORVANE_BONUS_FAMILY_V(skillBonus_, SetSkillBonus, HasSkillBonus, GetNumSkillBonus,
+                          GetSkillBonusName, GetSkillBonusNum, GetSkillBonusAmt, GetSkillBonusQuan,
+                          GetSkillBonusList)
 
   private:
     friend struct detail::Describe<clsDroidMakers>;
@@ -113,14 +108,9 @@ class clsDroidQuirks : public detail::Record<clsDroidQuirks> {
     ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
                          GetSpecQual, GetSpecQualList)
     ORVANE_SIMPLE_FAMILY(feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)
-    ORVANE_FWD_SET(skillMastery_, SetSkillMastery)
-    ORVANE_FWD_HAS(skillMastery_, HasSkillMastery)
-    ORVANE_FWD_SIZE(skillMastery_, GetNumSkillMastery)
-    ORVANE_FWD_AT(skillMastery_, GetSkillMasteryName, GetName)
-    ORVANE_FWD_AT(skillMastery_, GetSkillMasteryNum, GetNumber)
-    ORVANE_FWD_AT2V(skillMastery_, GetSkillMasteryLevel, GetLevel)
-    ORVANE_FWD_AT2V(skillMastery_, GetSkillMasteryQuan, GetQuantity)
-    ORVANE_FWD_TEXT(skillMastery_, GetSkillMasteryList)
+    ORVANE_BONUS_FAMILY_V(skillMastery_, SetSkillMastery, HasSkillMastery, GetNumSkillMastery,
+                          GetSkillMasteryName, GetSkillMasteryNum, GetSkillMasteryLevel,
+                          GetSkillMasteryQuan, GetSkillMasteryList)
 
   private:
     friend struct detail::Describe<clsDroidQuirks>;
