@@ -108,7 +108,9 @@ INSERT INTO tblClassesLevels ("Class", "Level", "Attack", "SV_Fort", "SV_Ref", "
     ('Khor Adept', 5, 3, 3, 1, 4, 'Shadow Bond', NULL, NULL, '5d8', 3, 3, NULL, NULL, NULL);
 
 INSERT INTO tblClassPrestige ("Class", "ReqTainted", "ReqDarkSide", "SpeciesNonLevel", "MinRequirements", "MaxRequirements", "AbilityRequirements", "SkillRequirements", "ClassRequirements", "FeatRequirements", "WriteRequirements", "SpeakRequirements", "SpeciesRequirements", "HomeworldRequirements", "SpecialRequirements", "OrFeatRequirements", "OrSkillRequirements", "OrClassRequirements", "OrSpecialRequirements") VALUES
-    ('Khor Adept', 1, 1, 3, 'Attack:5, Reputation:2', 'Reputation:12', 'Charisma:13', 'Sense Aumen:6, Veil Mind:4', 'Vael Guardian:3', 'Aumen Sensitive, Dread Focus', 'Orvanic', 'Orvanic, Trade Cant', NULL, NULL, 'Aumen Attunement', 'Iron Will:Alertness, Toughness', 'Dread Grip:4|Intimidate:8', 'Vael Guardian:3|Scout:6', 'Shadow Bond:Aumen Attunement');
+    ('Khor Adept', 1, 1, 3, 'Attack:5, Reputation:2', 'Reputation:12', 'Charisma:13', 'Sense Aumen:6, Veil Mind:4', 'Vael Guardian:3', 'Aumen Sensitive, Dread Focus', 'Orvanic', 'Orvanic, Trade Cant', NULL, NULL, 'Aumen Attunement', 'Iron Will:Alertness, Toughness', 'Dread Grip:4|Intimidate:8', 'Vael Guardian:3|Scout:6', 'Shadow Bond:Aumen Attunement'),
+    ('Vael Sentinel', 0, 0, 0, 'Attack:6', NULL, 'Wisdom:13, Dexterity:13', 'Sense Aumen:8', 'Vael Guardian:5', 'Aumen Sensitive, Blade Warding', NULL, 'Orvanic', NULL, NULL, 'Aumen Attunement', 'Alertness:Lightning Reflexes', 'Balance:6|Tumble:6', NULL, NULL),
+    ('Star Captain', 0, 0, 0, 'Reputation:4', NULL, 'Charisma:12', 'Pilot:8, Navigation:6', NULL, 'Starship Operation', 'Trade Cant', 'Trade Cant, Orvanic', NULL, 'Orvane Prime, Kesh', NULL, NULL, NULL, 'Scout:4|Soldier:4', NULL);
 
 INSERT INTO tblClassFeatures ("Name", "List", "Multiple", "Number") VALUES
     ('Weapon Specialty', 'Blaster Specialty, Glowblade Specialty, Rifle Specialty', 1, 1),
