@@ -538,6 +538,8 @@ const Value& Recordset::FieldAt(int position) const {
 void Recordset::AddNew() {
     pendingRow_ = true;
     pending_.clear();
+    pendingSet_.assign(columns_ ? columns_->names.size() : 0, false);
+    pending_.reserve(pendingSet_.size());
 }
 
 void Recordset::Set(std::string_view column, Value value) {
@@ -548,11 +550,15 @@ void Recordset::Set(std::string_view column, Value value) {
 
 void Recordset::SetAt(int position, Value value) {
     if (!pendingRow_) throw Error("Update or CancelUpdate without AddNew or Edit.");
-    for (auto& [pos, v] : pending_)
-        if (pos == position) {
-            v = std::move(value);
-            return;
-        }
+    // A column set again replaces its value; the bitmap keeps that check cheap.
+    auto p = static_cast<std::size_t>(position);
+    if (p < pendingSet_.size() && pendingSet_[p]) {
+        for (auto& [pos, v] : pending_)
+            if (pos == position) v = std::move(value);
+        return;
+    }
+    if (p >= pendingSet_.size()) pendingSet_.resize(p + 1);
+    pendingSet_[p] = true;
     pending_.emplace_back(position, std::move(value));
 }
 

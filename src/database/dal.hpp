@@ -194,6 +194,7 @@ class Recordset {
     std::size_t current_ = 0;
     bool pendingRow_ = false;
     std::vector<std::pair<int, Value>> pending_;  // column position and value
+    std::vector<bool> pendingSet_;                // which positions pending_ holds
     // For a stored query opened for update: the base table and, per column, its origin.
     std::string baseTable_;
     std::vector<std::pair<int, std::string>> origins_;

@@ -6,29 +6,6 @@
 
 namespace OrvaneLib::detail {
 
-Fields CutFields(std::string_view text, char separator) {
-    Fields fields;
-    PieceCutter cut(text, separator);
-    for (std::string_view piece; cut.Next(piece);) {
-        switch (fields.count) {
-            case 0:
-                fields.first = piece;
-                break;
-            case 1:
-                fields.second = piece;
-                break;
-            case 2:
-                fields.third = piece;
-                break;
-            default:
-                break;
-        }
-        fields.last = piece;
-        ++fields.count;
-    }
-    return fields;
-}
-
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -80,7 +80,21 @@ struct Fields {
     std::string_view third;
     std::string_view last;
 };
-Fields CutFields(std::string_view text, char separator);
+inline Fields CutFields(std::string_view text, char separator) {
+    Fields fields;
+    PieceCutter cut(text, separator);
+    for (std::string_view piece; cut.Next(piece);) {
+        if (fields.count == 0)
+            fields.first = piece;
+        else if (fields.count == 1)
+            fields.second = piece;
+        else if (fields.count == 2)
+            fields.third = piece;
+        fields.last = piece;
+        ++fields.count;
+    }
+    return fields;
+}
 
 // A decimal number as written: its sign and its digits before and after the point.
 struct Decimal {
@@ -196,6 +210,7 @@ ListRead ReadEntries(std::string_view text, std::vector<Entry>& entries, std::si
 // Appends `items` to `out`, each written by `write(out, item)`, with `separator` between.
 template <class Range, class Write>
 void AppendJoined(std::string& out, const Range& items, std::string_view separator, Write&& write) {
+    out.reserve(out.size() + std::size(items) * 16);  // typical entries fit, so one allocation
     bool first = true;
     for (const auto& item : items) {
         if (!first) out.append(separator);
