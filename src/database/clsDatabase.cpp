@@ -128,7 +128,10 @@ bool DatabaseState::TableExists(std::string_view name) {
         bool exists = dbData->HasObject(name);
         knownTables.emplace(std::move(key), exists);
         return exists;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        // The engine could not tell (a read failed, the file is damaged): that is no absent
+        // table, and the operation that asked must not go on as if it were one in silence.
+        ReportError("Function: TableExists(" + std::string(name) + ")", e.what());
         return false;
     }
 }
