@@ -124,10 +124,10 @@ TEST_F(CharacterRecordTest, RequirementsBlockInsideAnOwnersFile) {
     EXPECT_EQ(Lines(path), empty);
 }
 
-TEST_F(CharacterRecordTest, AFailingBlockLeavesItsOwnerGoingOn) {
+TEST_F(CharacterRecordTest, AFailingBlockFailsItsOwnersLoad) {
     std::string path = dir_.file("feat.txt");
-    // The block's first line is no Boolean: the block reports and clears, the feat keeps
-    // what it read and goes on to its (absent) description.
+    // The block's first line is no Boolean: the feat's Load fails as a whole, with one box,
+    // and the feat is cleared rather than left with half a file in it.
     Put(path, {"Iron Will", "False", "False", "Core", "note", "maybe"});
     clsFeats feat;
     feat.Requirements->SetFeats("Alertness");
@@ -136,15 +136,16 @@ TEST_F(CharacterRecordTest, AFailingBlockLeavesItsOwnerGoingOn) {
     EXPECT_EQ(boxes_.last().prompt, "Sub: Load.\r\nType mismatch");
     EXPECT_EQ(boxes_.last().title, "Error");
     EXPECT_EQ(boxes_.last().icon, MsgIcon::Critical);
-    EXPECT_EQ(feat.Source, "Core");
+    EXPECT_EQ(feat.Name, "");
+    EXPECT_EQ(feat.Source, "");
     EXPECT_FALSE(feat.Requirements->HasFeats());
 
-    // A block cut short reports the end of the file; the owner has nothing more to read.
+    // A block cut short reports the end of the file, and the feat is cleared as well.
     Put(path, {"Iron Will", "True", "False", "Core", "note", "True", "False", "Wisdom:11"});
     boxes_.clear();
     feat.Load(path);
     EXPECT_TRUE(LoadFailed());
-    EXPECT_TRUE(feat.GainMultiple);
+    EXPECT_FALSE(feat.GainMultiple);
     EXPECT_FALSE(feat.Requirements->HasAbility());
 }
 

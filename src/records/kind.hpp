@@ -161,6 +161,15 @@ Slot Modifiers() {
     return s;
 }
 
+// A nested record's block of lines inside its owner's file, written or read as part of the
+// owner's own Save or Load. Failures throw: a broken block fails the owner's whole Save (which
+// then keeps the previous file) or Load (which then clears the owner), rather than being
+// shown and passed over while the owner writes or reads on out of step.
+template <class X>
+void SaveBlock(const X& nested, Integer file);
+template <class X>
+void LoadBlock(X& nested, Integer file);
+
 // A nested record held by reference (the requirements of a feat, skill or prestige class):
 // it writes and reads its own block of lines inside the owner's file.
 template <auto M>
@@ -172,15 +181,15 @@ Slot Nested() {
     s.saveBlock = [](const void* r, Integer file) {
         const auto& nested = static_cast<const R*>(r)->*M;
         if (nested) {
-            nested->Save(file);
+            SaveBlock(*nested, file);
         } else {
-            X().Save(file);  // no object attached: an empty block keeps the file's shape
+            SaveBlock(X(), file);  // no object attached: an empty block keeps the file's shape
         }
     };
     s.loadBlock = [](void* r, Integer file) {
         auto& nested = static_cast<R*>(r)->*M;
         if (!nested) nested = std::make_shared<X>();
-        nested->Load(file);
+        LoadBlock(*nested, file);
     };
     s.object = [](const void* r) -> const Object* { return (static_cast<const R*>(r)->*M).get(); };
     return s;
@@ -329,6 +338,16 @@ RecordKind KindOf(std::string_view className, std::vector<FieldDesc> fields,
 // failures throw (the callers show the message boxes).
 void WriteLines(const void* record, const RecordKind& kind, Integer file);
 void ReadLines(void* record, const RecordKind& kind, Integer file);
+
+template <class X>
+void SaveBlock(const X& nested, Integer file) {
+    WriteLines(&nested, Describe<X>::Kind(), file);
+}
+template <class X>
+void LoadBlock(X& nested, Integer file) {
+    nested.Clear();
+    ReadLines(&nested, Describe<X>::Kind(), file);
+}
 
 // Save/Load/SaveAppend/LoadAppend with their message boxes.
 void SaveRecord(const void* record, const RecordKind& kind, const std::string& fileName);
