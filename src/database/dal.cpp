@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <unordered_map>
 
@@ -23,9 +24,12 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 }
 
 // How long a connection waits for another writer before giving up (milliseconds).
-constexpr int kBusyTimeoutMs = 10000;
+std::atomic<int> busyTimeoutMs{10000};
 
 }  // namespace
+
+void SetBusyTimeout(int milliseconds) { busyTimeoutMs = milliseconds; }
+int BusyTimeout() { return busyTimeoutMs.load(); }
 
 int Columns::Find(std::string_view name) const {
     for (std::size_t i = 0; i < names.size(); ++i)
@@ -154,7 +158,7 @@ Connection::Connection(const std::string& path) : path_(path), impl_(std::make_u
         throw Error("Unable to open the database " + path + ": " + message);
     }
     sqlite3_extended_result_codes(impl_->db, 1);
-    sqlite3_busy_timeout(impl_->db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(impl_->db, busyTimeoutMs.load());
     // Reading the schema makes a file that is not a database (or cannot be read) fail here,
     // not at the first query.
     char* err = nullptr;
