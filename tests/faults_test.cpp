@@ -52,6 +52,8 @@ struct Operation {
     const char* name;
     std::function<void(clsDatabase&)> run;
     std::function<Outcome(const std::string& path)> outcome;
+    // Clear reports a failing table that was empty already; its outcome is then whole.
+    bool reportedMayBeMade = false;
 };
 
 class Faults : public orvane_test::OrvaneTest {
@@ -103,11 +105,15 @@ class Faults : public orvane_test::OrvaneTest {
 
     // Runs `op` with the n-th call of `fault` failing, for every n until the operation no
     // longer reaches it; returns how many faults were injected.
-    int Sweep(const Operation& op, FaultOp fault) {
+    int Sweep(const Operation& op, FaultOp fault, const std::string& source) {
         const std::string where = std::string(op.name) + ", " + FaultOpName(fault);
         int injected = 0;
         for (int n = 1; n < 5000 && !HasFailure(); ++n) {
-            InstallSampleDatabase();
+            if (source.empty()) {
+                InstallSampleDatabase();
+            } else {
+                InstallDatabase(source);
+            }
             std::filesystem::remove(DefaultDatabasePath() + "-journal");
             bool fired = false;
             {
@@ -123,7 +129,11 @@ class Faults : public orvane_test::OrvaneTest {
                 if (fired) {
                     ++injected;
                     // A reported failure changed nothing; an unreported one changed it all.
-                    EXPECT_EQ(after, reported ? Outcome::NotMade : Outcome::Made)
+                    const bool expected =
+                        !reported ? after == Outcome::Made
+                                  : after == Outcome::NotMade ||
+                                        (op.reportedMayBeMade && after == Outcome::Made);
+                    EXPECT_TRUE(expected)
                         << where << " #" << n << ": " << OutcomeName(after) << ", "
                         << (reported ? boxes_.boxes().front().prompt : "no report");
                     if (reported) {
@@ -149,9 +159,11 @@ class Faults : public orvane_test::OrvaneTest {
         return injected;
     }
 
-    void SweepAll(const Operation& op) {
+    // Sweeps every kind of fault over `op` on copies of `source` (the sample when empty).
+    void SweepAll(const Operation& op, const std::string& source = "") {
         for (FaultOp fault : orvane_test::kFaultOps) {
-            EXPECT_GT(Sweep(op, fault), 0) << op.name << " never reached a " << FaultOpName(fault);
+            EXPECT_GT(Sweep(op, fault, source), 0)
+                << op.name << " never reached a " << FaultOpName(fault);
         }
     }
 
@@ -191,11 +203,12 @@ TEST_F(Faults, DeleteIsWholeOrAbsent) {
 
 TEST_F(Faults, ClearEmptiesEachTableWhollyOrNotAtAll) {
     // Every table Clear empties keeps all its rows or none; a reported fault leaves the
-    // failing table whole.
+    // failing table whole. Rows stay in one table of each group Clear treats apart (the
+    // others are empty), which keeps the sweep short.
+    const std::string source = MakeDatabase("clear.mdb", true);
     std::vector<std::pair<std::string, long>> tables;
     {
-        InstallSampleDatabase();
-        Direct d(DefaultDatabasePath());
+        Direct d(source);
         std::string names = d.Text(
             "SELECT name FROM sqlite_schema WHERE type = 'table' AND name NOT IN "
             "('tblInfo', 'tblKeywords', 'tblRegion') AND name NOT LIKE 'sqlite%'");
@@ -203,8 +216,12 @@ TEST_F(Faults, ClearEmptiesEachTableWhollyOrNotAtAll) {
             e = names.find('\n', b);
             if (e == std::string::npos) e = names.size();
             std::string name = names.substr(b, e - b);
+            if (name != "tblSpecies" && name != "tblAbility" && name != "tblCreatureDetails" &&
+                name != "tblStarshipHull")
+                d.Text("DELETE FROM \"" + name + "\"");
             tables.emplace_back(name, d.Count("SELECT count(*) FROM \"" + name + "\""));
         }
+        d.Text("VACUUM");
     }
     ASSERT_GT(tables.size(), 30u);
     SweepAll({"clear", [](clsDatabase& db) { db.Clear(); },
@@ -217,7 +234,9 @@ TEST_F(Faults, ClearEmptiesEachTableWhollyOrNotAtAll) {
                       all = all && now == 0;
                   }
                   return all ? Outcome::Made : Outcome::NotMade;
-              }});
+              },
+              true},
+             source);
 }
 
 }  // namespace
