@@ -190,6 +190,25 @@ TEST_F(HostileDatabase, TablesWithoutTheirColumnsReportEveryOperation) {
     sqlite3_close(raw);
 }
 
+TEST_F(HostileDatabase, ATableRebuiltByAnotherConnectionIsReadWithItsNewColumns) {
+    // The read's statement was compiled when the table had one column; another connection
+    // rebuilds it with three. The engine recompiles the statement on its next use, and the
+    // row must be read with the new columns, not the old count of them.
+    auto db = OpenScratch(
+        "DROP TABLE tblHomeworlds; CREATE TABLE tblHomeworlds (Name TEXT);"
+        "INSERT INTO tblHomeworlds VALUES ('Alpha');");
+    db->HomeworldInfo("Alpha");
+    Exec(DefaultDatabasePath(),
+         "DROP TABLE tblHomeworlds; CREATE TABLE tblHomeworlds (Name TEXT, Sector TEXT, Region "
+         "TEXT); INSERT INTO tblHomeworlds VALUES ('Alpha', 'S1', 'R1'), ('Beta', 'S2', 'R2');");
+    boxes_.clear();
+    auto alpha = db->HomeworldInfo("Alpha");
+    ASSERT_TRUE(alpha) << boxes_.last().prompt;
+    EXPECT_EQ(alpha->Sector, "S1");
+    EXPECT_EQ(alpha->Region, "R1");
+    EXPECT_EQ(db->HomeworldList().Values(), (std::vector<std::string>{"Alpha", "Beta"}));
+}
+
 TEST_F(HostileDatabase, ARegistryStoreOfGarbageReadsAsEmpty) {
     InstallSampleDatabase();
     fs::create_directories(regDir_);

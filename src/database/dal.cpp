@@ -260,13 +260,18 @@ std::string SelectText(std::string_view source, std::span<const std::string_view
 void Recordset::Load(void* rawStmt, int skip) {
     auto* stmt = static_cast<sqlite3_stmt*>(rawStmt);
     auto& impl = db_->impl();
-    int total = sqlite3_column_count(stmt);
     rowids_.clear();
     cells_.clear();
-    width_ = static_cast<std::size_t>(total - skip);
     rowCount_ = 0;
-    for (;;) {
+    int total = 0;
+    for (bool first = true;; first = false) {
         int rc = sqlite3_step(stmt);
+        if (first) {
+            // Counted after the first step: when another connection changed the table, the
+            // engine recompiles the statement there and "*" may stand for other columns.
+            total = sqlite3_column_count(stmt);
+            width_ = static_cast<std::size_t>(total - skip);
+        }
         if (rc == SQLITE_DONE) break;
         if (rc != SQLITE_ROW) {
             std::string message = sqlite3_errmsg(impl.db);
