@@ -37,14 +37,17 @@ std::string Answers(const List& l) {
     auto yes = [](bool b) { return b ? "yes" : "no"; };
     put(yes(l.HasList()));
     put(l.GetSize());
-    for (Integer i = -1; i <= l.GetSize(); ++i) {
+    for (int index = -1; index <= l.GetSize(); ++index) {
+        const auto i = static_cast<Integer>(index);
         if constexpr (std::is_same_v<List, clsListSimple>) {
             put(l.GetItem(i)), put(yes(l.InList(l.GetItem(i))));
         } else if constexpr (std::is_same_v<List, clsListLevel>) {
             put(l.GetName(i)), put(l.GetRank(i)), put(l.GetRankFromName(l.GetName(i)));
         } else if constexpr (std::is_same_v<List, clsListBonus>) {
             put(l.GetName(i)), put(l.GetNumber(i));
-            for (Integer n = -1; n <= l.GetNumber(i); ++n) {
+            // int, not Integer: a count of 32767 would never be passed by an Integer index.
+            for (int k = -1; k <= l.GetNumber(i); ++k) {
+                const auto n = static_cast<Integer>(k);
                 put(l.GetLevel(i, n)), put(l.GetQuantity(i, n));
             }
         } else if constexpr (std::is_same_v<List, clsListSynergy> ||
@@ -54,12 +57,14 @@ std::string Answers(const List& l) {
             if constexpr (std::is_same_v<List, clsListSubSynergy>) put(l.GetSubSkill(i));
         } else if constexpr (std::is_same_v<List, clsListOrSimple>) {
             put(l.GetNumber(i)), put(l.GetSetList(i));
-            for (Integer n = -1; n <= l.GetNumber(i); ++n) {
+            for (int k = -1; k <= l.GetNumber(i); ++k) {
+                const auto n = static_cast<Integer>(k);
                 put(l.GetItem(i, n)), put(yes(l.InList(i, l.GetItem(i, n))));
             }
         } else if constexpr (std::is_same_v<List, clsListOrLevel>) {
             put(l.GetNumber(i)), put(l.GetSetList(i));
-            for (Integer n = -1; n <= l.GetNumber(i); ++n) {
+            for (int k = -1; k <= l.GetNumber(i); ++k) {
+                const auto n = static_cast<Integer>(k);
                 put(l.GetName(i, n)), put(l.GetRank(i, n)), put(yes(l.InList(i, l.GetName(i, n))));
             }
         } else {

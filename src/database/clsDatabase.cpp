@@ -114,7 +114,10 @@ bool DatabaseState::TableExists(std::string_view name) {
     if (!dbData) return false;
     try {
         return dbData->HasObject(name);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        // The engine could not tell (a read failed, the file is damaged): that is no absent
+        // table, and the operation that asked must not go on as if it were one in silence.
+        ReportError("Function: TableExists(" + std::string(name) + ")", e.what());
         return false;
     }
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <limits>
 #include <unordered_map>
@@ -25,9 +26,12 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 }
 
 // How long a connection waits for another writer before giving up (milliseconds).
-constexpr int kBusyTimeoutMs = 10000;
+std::atomic<int> busyTimeoutMs{10000};
 
 }  // namespace
+
+void SetBusyTimeout(int milliseconds) { busyTimeoutMs = milliseconds; }
+int BusyTimeout() { return busyTimeoutMs.load(); }
 
 int Columns::Find(std::string_view name) const {
     for (std::size_t i = 0; i < names.size(); ++i)
@@ -161,7 +165,7 @@ Connection::Connection(const std::string& path) : path_(path), impl_(std::make_u
         throw Error("Unable to open the database " + path + ": " + message);
     }
     sqlite3_extended_result_codes(impl_->db, 1);
-    sqlite3_busy_timeout(impl_->db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(impl_->db, busyTimeoutMs.load());
     // Reading the schema makes a file that is not a database (or cannot be read) fail here,
     // not at the first query.
     char* err = nullptr;
@@ -271,13 +275,18 @@ std::string SelectText(std::string_view source, std::span<const std::string_view
 void Recordset::Load(void* rawStmt, int skip) {
     auto* stmt = static_cast<sqlite3_stmt*>(rawStmt);
     auto& impl = db_->impl();
-    int total = sqlite3_column_count(stmt);
     rowids_.clear();
     cells_.clear();
-    width_ = static_cast<std::size_t>(total - skip);
     rowCount_ = 0;
-    for (;;) {
+    int total = 0;
+    for (bool first = true;; first = false) {
         int rc = sqlite3_step(stmt);
+        if (first) {
+            // Counted after the first step: when another connection changed the table, the
+            // engine recompiles the statement there and "*" may stand for other columns.
+            total = sqlite3_column_count(stmt);
+            width_ = static_cast<std::size_t>(total - skip);
+        }
         if (rc == SQLITE_DONE) break;
         if (rc != SQLITE_ROW) {
             std::string message = sqlite3_errmsg(impl.db);

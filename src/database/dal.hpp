@@ -236,6 +236,12 @@ class Connection {
     std::unique_ptr<Impl> impl_;
 };
 
+// How long a connection waits for another connection's lock on the database file before
+// the operation fails with "database is locked", in milliseconds (10 seconds unless set).
+// Applies to connections opened afterwards.
+void SetBusyTimeout(int milliseconds);
+int BusyTimeout();
+
 // Creates a new database file at `path` and runs `script` in it; the file appears only
 // when the whole script succeeded. Throws Error when the file exists or anything fails.
 void CreateDatabase(const std::string& path, std::string_view script);

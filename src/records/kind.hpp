@@ -161,6 +161,11 @@ Slot Modifiers() {
     return s;
 }
 
+// A nested block reports its own failures and lets its owner go on; a block that failed
+// while its owner saves to a file of its own is counted here, so that the owner's Save keeps
+// the previous file instead of replacing it with one cut off inside the block.
+int& BlockSaveFailures();
+
 // A nested record held by reference (the requirements of a feat, skill or prestige class):
 // it writes and reads its own block of lines inside the owner's file.
 template <auto M>

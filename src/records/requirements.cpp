@@ -34,6 +34,7 @@ void clsRequirements::Save(Integer iFileNum) const {
         detail::WriteLines(this, detail::Describe<clsRequirements>::Kind(), iFileNum);
     } catch (const std::exception& e) {
         detail::ShowMessage(std::string("Sub: Save.\r\n") + e.what(), MsgIcon::Critical, "Error");
+        ++detail::BlockSaveFailures();
     }
 }
 

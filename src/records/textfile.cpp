@@ -231,17 +231,28 @@ void ReadLines(void* record, const RecordKind& kind, Integer file) {
     }
 }
 
+int& BlockSaveFailures() {
+    thread_local int failures = 0;
+    return failures;
+}
+
 void SaveRecord(const void* record, const RecordKind& kind, const std::string& fileName) {
     // The lines go to a scratch file that replaces the target only when complete, so a
     // failed save leaves the previous file as it was.
     const std::string scratch = fileName + ".saving";
     Integer file = 0;
+    const int blockFailures = BlockSaveFailures();
     try {
         file = FreeFile();
         FileOpen(file, scratch, FileMode::Output);
         WriteLines(record, kind, file);
         FileClose(file);
         file = 0;
+        if (BlockSaveFailures() != blockFailures) {
+            // A nested block failed and has said so; the file is incomplete: keep the old one.
+            std::remove(scratch.c_str());
+            return;
+        }
         if (std::rename(scratch.c_str(), fileName.c_str()) != 0)
             throw std::runtime_error("Path/File access error: " + fileName);
     } catch (const std::exception& e) {
