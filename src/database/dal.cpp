@@ -197,15 +197,6 @@ bool Connection::HasObject(std::string_view name) {
     return rc == SQLITE_ROW;
 }
 
-std::int64_t Connection::SchemaVersion() {
-    auto& c = impl_->PrepareOrFail("PRAGMA schema_version");
-    int rc = sqlite3_step(c.stmt);
-    std::int64_t version = rc == SQLITE_ROW ? sqlite3_column_int64(c.stmt, 0) : -1;
-    sqlite3_reset(c.stmt);
-    if (rc != SQLITE_ROW) impl_->Fail();
-    return version;
-}
-
 void Connection::Execute(std::string_view sql) {
     std::string text(sql);
     char* err = nullptr;
@@ -344,25 +335,15 @@ Opened PrepareSelect(Connection& db, std::string_view source,
 
 }  // namespace
 
-Recordset Recordset::Open(Connection& db, std::string_view source, Access access,
-                          std::span<const std::string_view> columns) {
+Recordset Recordset::Open(Connection& db, std::string_view source, Access access) {
     Recordset rs;
     rs.db_ = &db;
     rs.source_ = source;
     rs.access_ = access;
-    // Narrowed loads leave out the columns the source lacks; Field() then reports them.
-    std::vector<std::string_view> present;
-    if (!columns.empty()) {
-        auto all = PrepareSelect(db, source, {}, {}, false);
-        for (auto col : columns)
-            if (all.cached->columns->Find(col) >= 0) present.push_back(col);
-    }
-    // Without an ORDER BY the engine may read a narrow scan from an index, which is far
-    // cheaper than the table itself; the rows are then put back into table order.
-    auto opened = PrepareSelect(db, source, present, {}, false);
+    // Whole rows of a table come in the table's own order (its row ids).
+    auto opened = PrepareSelect(db, source, {}, {}, true);
     rs.isView_ = opened.isView;
     rs.Load(opened.cached->stmt, opened.isView ? 0 : 1);
-    if (!opened.isView) rs.SortByRowid();
     Connection::Impl::Refresh(*opened.cached);
     rs.columns_ = opened.cached->columns;
     return rs;
@@ -513,24 +494,6 @@ Recordset Recordset::ForAppend(Connection& db, std::string_view table) {
     Connection::Impl::Refresh(c);
     rs.columns_ = c.columns;
     return rs;
-}
-
-void Recordset::SortByRowid() {
-    if (std::is_sorted(rowids_.begin(), rowids_.end())) return;
-    std::vector<std::size_t> order(rowCount_);
-    for (std::size_t i = 0; i < rowCount_; ++i) order[i] = i;
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return rowids_[a] < rowids_[b]; });
-    std::vector<Value> cells;
-    cells.reserve(cells_.size());
-    std::vector<std::int64_t> rowids;
-    rowids.reserve(rowCount_);
-    for (std::size_t i : order) {
-        rowids.push_back(rowids_[i]);
-        for (std::size_t c = 0; c < width_; ++c) cells.push_back(std::move(cells_[i * width_ + c]));
-    }
-    cells_ = std::move(cells);
-    rowids_ = std::move(rowids);
 }
 
 const Value& Recordset::Field(std::string_view name) const {

@@ -140,11 +140,8 @@ class Recordset {
     Recordset& operator=(Recordset&&) noexcept;
     ~Recordset();
 
-    // Every row of a table or stored query, in the table's (or the query's) order. When
-    // `columns` is given, only those are loaded; any of them the source lacks is reported
-    // as missing by Field(), as it would be for a full row.
-    static Recordset Open(Connection& db, std::string_view source, Access access,
-                          std::span<const std::string_view> columns = {});
+    // Every row of a table or stored query, in the table's (or the query's) order.
+    static Recordset Open(Connection& db, std::string_view source, Access access);
     // The rows of a table or stored query that match every condition, in its order.
     // `shape`, when given, identifies the caller's statement shape (same source and the same
     // condition columns and kinds every time), so its statement is found without building
@@ -200,7 +197,6 @@ class Recordset {
     std::vector<std::pair<int, std::string>> origins_;
 
     void Load(void* stmt, int skip);
-    void SortByRowid();
 };
 
 // An open rules database.
@@ -216,8 +212,6 @@ class Connection {
     const std::string& Path() const { return path_; }
     // True when a table or stored query of that name exists (letter case ignored).
     bool HasObject(std::string_view name);
-    // The schema version: changes whenever any connection changes tables or queries.
-    std::int64_t SchemaVersion();
     // Runs a script of SQL statements.
     void Execute(std::string_view sql);
     // Deletes every row of a table.

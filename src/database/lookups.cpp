@@ -3,6 +3,7 @@
 // a single-value read.
 #include "database/convert.hpp"
 #include "database/state.hpp"
+#include "database/table.hpp"
 #include "orvane/database.hpp"
 
 namespace OrvaneLib {
@@ -75,17 +76,10 @@ constexpr const char* kAbilityTable = "Select * From tblAbility Where tblAbility
 ListResult ListColumn(DatabaseState& s, const char* source, const char* column, const char* label,
                       const char* emptyMessage) {
     try {
-        std::string_view cols[] = {column};
-        auto rs = dal::Recordset::Open(*s.dbData, source, dal::Access::Table, cols);
-        if (rs.RecordCount() == 0) {
+        std::vector<std::string> values = detail::ColumnValues(*s.dbData, source, column);
+        if (values.empty()) {
             s.ReportError(label, emptyMessage);
             return {};
-        }
-        std::vector<std::string> values;
-        values.reserve(static_cast<std::size_t>(rs.RecordCount()));
-        for (rs.MoveFirst(); !rs.EndOfRows(); rs.MoveNext()) {
-            const dal::Value& v = rs.Field(column);
-            values.push_back(v.IsNull() ? std::string() : detail::CellText(v));
         }
         return ListResult(1, std::move(values));
     } catch (const std::exception& e) {

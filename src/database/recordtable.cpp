@@ -295,6 +295,23 @@ std::string TextOf(const dal::RowView& row, int position) {
 
 }  // namespace
 
+std::vector<std::string> ColumnValues(dal::Connection& db, std::string_view source,
+                                      std::string_view column) {
+    std::vector<int> pos;
+    std::vector<std::string> values;
+    std::vector<std::int64_t> rowids;
+    auto scan =
+        dal::Scan(db, source, {&column, 1}, pos, [&](std::int64_t rowid, const dal::RowView& row) {
+            if (pos[0] < 0)
+                throw dal::Error("Item not found in this collection: " + std::string(column));
+            values.push_back(row.TypeAt(pos[0]) == dal::Value::Type::Null ? std::string()
+                                                                          : TextOf(row, pos[0]));
+            rowids.push_back(rowid);
+        });
+    if (!scan.inTableOrder) PutInTableOrder(values, rowids);
+    return values;
+}
+
 ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
     const bool flagged = kind.list.filter != ListFilter::None;
     const std::string label =

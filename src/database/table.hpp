@@ -127,6 +127,11 @@ struct KeyArg {
     bool isNumber = false;
 };
 
+// Every value of one column of a table or stored query, in its order, nulls as empty texts;
+// throws when the source lacks the column and has rows.
+std::vector<std::string> ColumnValues(dal::Connection& db, std::string_view source,
+                                      std::string_view column);
+
 // The generic operations. Each traps and reports its own failures.
 ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag = false);
 std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
