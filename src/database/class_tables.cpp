@@ -25,9 +25,7 @@ const TableKind& Classes() {
             .delLabel = "Property Let: DelClass(",
             .emptyTable = "There are no Class Records in the Database!",
             .readEmptyKey = "A Class Search field was not corretly Identified.",
-            .delEmptyKey = "A Class Search field was not corretly Identified.",
             .readNoMatch = "Unable to locate a class mathcing your criteria.",
-            .delNoMatch = "Unable to locate a class mathcing your criteria.",
             .columns = {
                 {"Class", "Name", Read::Key, Write::Always},
                 {"Hero", "Hero"},
@@ -74,7 +72,6 @@ const TableKind& ClassLevels() {
             .readEmptyKey = "A Class Level Search field was not corretly Identified.",
             .delEmptyKey = "A Class Search field was not corretly Identified.",
             .readNoMatch = "Unable to locate a Class and/or Level matching your criteria.",
-            .delNoMatch = "Unable to locate a Class and/or Level matching your criteria.",
             .columns = {{"Class", "Name", Read::Key, Write::Always},
                         {"Level", "Level", Read::Key, Write::Always},
                         {"Attack", "Attack"},
@@ -113,9 +110,7 @@ const TableKind& Prestige() {
             .delLabel = "Property Let: DelClassPresitige(",
             .emptyTable = "There are no Prestige Class Records in the Database!",
             .readEmptyKey = "A Prestige Class Search field was not corretly Identified.",
-            .delEmptyKey = "A Prestige Class Search field was not corretly Identified.",
             .readNoMatch = "Unable to locate a Prestige Class matching your criteria.",
-            .delNoMatch = "Unable to locate a Prestige Class matching your criteria.",
             .columns = {
                 {"Class", "Name", Read::Key, Write::Always},
                 {"ReqTainted", "ReqTainted"},

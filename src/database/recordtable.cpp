@@ -23,6 +23,9 @@ bool RegisterTable(TableFactory factory) {
 const std::vector<TableFactory>& RegisteredTables() { return Registry(); }
 
 void TableKind::Resolve() {
+    // Most kinds report the same texts on a delete as on a read; only the others name theirs.
+    if (delEmptyKey.empty()) delEmptyKey = readEmptyKey;
+    if (delNoMatch.empty()) delNoMatch = readNoMatch;
     auto slotOf = [&](std::string_view field) {
         const FieldDesc* f = record->Find(field);
         if (!f)

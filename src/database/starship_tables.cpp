@@ -65,8 +65,6 @@ TableKind ComponentKind(Component c) {
         .readEmptyKey = Keep("A Starship " + word + " Search field was not corretly Identified."),
         .readNoMatch = Keep("Unable to locate a Starship " + word + " matching your criteria."),
         .columns = std::move(c.columns)};
-    k.delEmptyKey = k.readEmptyKey;
-    k.delNoMatch = k.readNoMatch;
     k.Resolve();
     return k;
 }
@@ -280,9 +278,7 @@ const TableKind& StarshipWeapons() {
                     .delLabel = "Property Let: DelStarshipWeapon(",
                     .emptyTable = "There are no Starship Weapon Records in the Database!",
                     .readEmptyKey = "A Starship Weapon Search field was not corretly Identified.",
-                    .delEmptyKey = "A Starship Weapon Search field was not corretly Identified.",
                     .readNoMatch = "Unable to locate a Starship Weapon matching your criteria.",
-                    .delNoMatch = "Unable to locate a Starship Weapon matching your criteria.",
                     // Newer tables add the fire modes, the emplacement and the cost.
                     .columns = {{"Name", "Name", Read::Key, Write::Always},
                                 {"Size", "Size", Read::NotNull, Write::IfValue},
@@ -319,9 +315,7 @@ const TableKind& VehicleWeapons() {
                     .delLabel = "Property Let: DelVehicleWeapon(",
                     .emptyTable = "There are no Vehicle Weapon Records in the Database!",
                     .readEmptyKey = "A Vehicle Weapon Search field was not corretly Identified.",
-                    .delEmptyKey = "A Vehicle Weapon Search field was not corretly Identified.",
                     .readNoMatch = "Unable to locate a Vehicle Weapon matching your criteria.",
-                    .delNoMatch = "Unable to locate a Vehicle Weapon matching your criteria.",
                     // Older tables spell the range column "Ramge"; newer ones "Range".
                     .columns = {{"Name", "Name", Read::Key, Write::Always},
                                 {"Size", "Size", Read::NotNull, Write::IfValue},

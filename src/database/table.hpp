@@ -98,6 +98,7 @@ struct TableKind {
     // Labels: the list label is complete unless a flag argument follows; the others are
     // completed by the arguments (or the record's keys) and ")".
     std::string_view listLabel, readLabel, addLabel, delLabel;
+    // The delete texts default to the read texts (see Resolve).
     std::string_view emptyTable, readEmptyKey, delEmptyKey, readNoMatch, delNoMatch;
     bool delNoMatchSilent = false;
     bool delEmptyKeySilent = false;
