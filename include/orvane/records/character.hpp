@@ -11,6 +11,22 @@
 #include "orvane/records/core.hpp"
 #include "orvane/records/requirements.hpp"
 
+// What species and classes both forbid or restrict: classes, skills and feats forbidden
+// outright, and skills restricted to a level. Both name their families alike.
+#define ORVANE_RESTRICTION_FAMILIES                                                                \
+    ORVANE_SIMPLE_FAMILY(forbidClasses_, SetForbiddenClasses, HasForbiddenClass,                   \
+                         GetNumForbiddenClasses, IsForbiddenClass, GetForbiddenClass,              \
+                         GetForbidClassList)                                                       \
+    ORVANE_SIMPLE_FAMILY(forbidSkills_, SetForbiddenSkill, HasForbiddenSkill,                      \
+                         GetNumForbiddenSkill, IsForbiddenSkill, GetForbiddenSkill,                \
+                         GetForbidSkillList)                                                       \
+    ORVANE_SIMPLE_FAMILY(forbidFeats_, SetForbiddenFeats, HasForbiddenFeats, GetNumForbiddenFeats, \
+                         IsForbiddenFeats, GetForbiddenFeats, GetForbidFeatList)                   \
+    ORVANE_LEVEL_FAMILY(restricted_, HasRestrictedSkill, SetRestrictedSkill,                       \
+                        GetNumRestrictedSkill, IsRestrictedSkill, GetRestrictedSkillName,          \
+                        GetRestrictedSkillLevel, GetRestSkillList)                                 \
+    ORVANE_FWD_BYNAME(restricted_, GetRestSkillLevelFromName, GetRankFromName)
+
 namespace OrvaneLib {
 
 ORVANE_DESCRIBED(clsSpecialQualities)
@@ -107,23 +123,9 @@ class clsSpecies : public detail::Record<clsSpecies>,
 
     ORVANE_SIMPLE_FAMILY(classSkills_, SetClsSkill, HasClsSkill, GetNumClsSkill, IsClsSkill,
                          GetClsSkill, GetClsSkillList)
-    ORVANE_SIMPLE_FAMILY(forbidSkills_, SetForbiddenSkill, HasForbiddenSkill, GetNumForbiddenSkill,
-                         IsForbiddenSkill, GetForbiddenSkill, GetForbidSkillList)
-    ORVANE_SIMPLE_FAMILY(forbidFeats_, SetForbiddenFeats, HasForbiddenFeats, GetNumForbiddenFeats,
-                         IsForbiddenFeats, GetForbiddenFeats, GetForbidFeatList)
 
-    ORVANE_FWD_SET(restricted_, SetRestrictedSkill)
-    ORVANE_FWD_SIZE(restricted_, GetNumRestrictedSkill)
-    ORVANE_FWD_HAS(restricted_, HasRestrictedSkill)
-    ORVANE_FWD_IN(restricted_, IsRestrictedSkill)
-    ORVANE_FWD_AT(restricted_, GetRestrictedSkillName, GetName)
-    ORVANE_FWD_BYNAME(restricted_, GetRestSkillLevelFromName, GetRankFromName)
-    ORVANE_FWD_AT(restricted_, GetRestrictedSkillLevel, GetRank)
-    ORVANE_FWD_TEXT(restricted_, GetRestSkillList)
+    ORVANE_RESTRICTION_FAMILIES
 
-    ORVANE_SIMPLE_FAMILY(forbidClasses_, SetForbiddenClasses, HasForbiddenClass,
-                         GetNumForbiddenClasses, IsForbiddenClass, GetForbiddenClass,
-                         GetForbidClassList)
     ORVANE_SIMPLE_FAMILY(speak_, SetSpeak, HasSpeak, GetNumSpeak, IsSpeak, GetSpeak, GetSpeakList)
     ORVANE_SIMPLE_FAMILY(write_, SetWrite, HasWrite, GetNumWrite, IsWrite, GetWrite, GetWriteList)
     ORVANE_SIMPLE_FAMILY(bonusFeats_, SetBonusFeats, HasBonusFeats, GetNumBonusFeats, IsBonusFeat,
@@ -193,22 +195,8 @@ class clsClass : public detail::Record<clsClass> {
 
     ORVANE_SIMPLE_FAMILY(classSkills_, SetClassSkills, HasClassSkills, GetNumSkills, IsClassSkill,
                          GetClassSkill, GetClassSklList)
-    ORVANE_SIMPLE_FAMILY(forbidClasses_, SetForbiddenClasses, HasForbiddenClass,
-                         GetNumForbiddenClasses, IsForbiddenClass, GetForbiddenClass,
-                         GetForbidClassList)
-    ORVANE_SIMPLE_FAMILY(forbidSkills_, SetForbiddenSkill, HasForbiddenSkill, GetNumForbiddenSkill,
-                         IsForbiddenSkill, GetForbiddenSkill, GetForbidSkillList)
-    ORVANE_SIMPLE_FAMILY(forbidFeats_, SetForbiddenFeats, HasForbiddenFeats, GetNumForbiddenFeats,
-                         IsForbiddenFeats, GetForbiddenFeats, GetForbidFeatList)
 
-    ORVANE_FWD_SET(restricted_, SetRestrictedSkill)
-    ORVANE_FWD_SIZE(restricted_, GetNumRestrictedSkill)
-    ORVANE_FWD_HAS(restricted_, HasRestrictedSkill)
-    ORVANE_FWD_IN(restricted_, IsRestrictedSkill)
-    ORVANE_FWD_AT(restricted_, GetRestrictedSkillName, GetName)
-    ORVANE_FWD_BYNAME(restricted_, GetRestSkillLevelFromName, GetRankFromName)
-    ORVANE_FWD_AT(restricted_, GetRestrictedSkillLevel, GetRank)
-    ORVANE_FWD_TEXT(restricted_, GetRestSkillList)
+    ORVANE_RESTRICTION_FAMILIES
 
     ORVANE_SIMPLE_FAMILY(tradeLevels_, SetTradeLevels, HasTradeLevels, GetNumTradeLevels,
                          IsTradeLevels, GetTradeLevels, GetTradeLevelsList)
