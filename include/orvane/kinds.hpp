@@ -35,6 +35,16 @@ struct FieldInfo {
     FieldKind Type = FieldKind::Text;
 };
 
+// One line of a record's text file, in file order. A Block line stands for the nested
+// record's own lines (a requirements block). Group 0 lines are always read; lines of
+// group n > 0 are read only when the file has more lines.
+struct FileLineInfo {
+    std::string Field;
+    FieldKind Type = FieldKind::Text;
+    int Group = 0;
+    std::string Form;  // "plain", "description" (line breaks as "[CRLF]") or "note" (dropped)
+};
+
 struct KeyInfo {
     std::string Column;   // the key column of the table
     std::string Field;    // the record field it fills
@@ -53,6 +63,7 @@ class KindInfo {
     bool HasDescript() const;               // the read takes bDescript
     bool HasListFlag() const;               // the list takes a flag (bStation, bAumenSkills)
     std::vector<FieldInfo> Fields() const;  // in declaration order
+    std::vector<FileLineInfo> FileLines() const;
 
     // The kind's operations on a database, with the reports and empty results of the
     // named members. Number keys are given as decimal text; a text that is not a number

@@ -85,6 +85,17 @@ std::vector<FieldInfo> KindInfo::Fields() const {
     return fields;
 }
 
+std::vector<FileLineInfo> KindInfo::FileLines() const {
+    std::vector<FileLineInfo> lines;
+    for (const auto& l : kind_->record->lines) {
+        const char* form = l.form == detail::TextForm::Description ? "description"
+                           : l.form == detail::TextForm::Note      ? "note"
+                                                                   : "plain";
+        lines.push_back({std::string(l.field), static_cast<FieldKind>(l.slot->type), l.group, form});
+    }
+    return lines;
+}
+
 ListResult KindInfo::List(clsDatabase& db, bool flag) const {
     return detail::ListRows(*db.state_, *kind_, flag);
 }
