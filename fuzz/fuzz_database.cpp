@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "orvane/detail/host_internal.hpp"
+#include "host/internal.hpp"
 #include "orvane/orvane.hpp"
 
 namespace {

@@ -33,8 +33,8 @@ class Concurrency : public orvane_test::OrvaneTest {
     };
 
     static long Rows(const std::string& path, const char* table) {
-        dal::Connection db(path);
-        return dal::Recordset::Open(db, table, dal::Access::ReadOnly).RecordCount();
+        auto db = orvane_test::Connect(path);
+        return orvane_test::Rows(*db, table).RecordCount();
     }
 
     const int saved_ = dal::BusyTimeout();

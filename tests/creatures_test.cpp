@@ -241,11 +241,11 @@ TEST_F(CreatureTest, AddsWriteTheirColumnsAndReadBack) {
     db->AddClassCreature(&c);
     EXPECT_EQ(boxes_.size(), 0u);
 
-    dal::Connection conn(db->Name());
-    auto rs = dal::Recordset::Open(conn, "tblCreatureTemplates", dal::Access::ReadOnly);
+    auto conn = Connect(db->Name());
+    auto rs = Rows(*conn, "tblCreatureTemplates");
     rs.MoveFirst();
-    EXPECT_TRUE(rs.Field("Synergy").IsNull());
-    EXPECT_EQ(rs.Field("ReduceDamage").AsInt(), 1);
+    EXPECT_TRUE(Cell(rs, "Synergy").IsNull());
+    EXPECT_EQ(Cell(rs, "ReduceDamage").AsInt(), 1);
     auto back = db->GetCreatureTemplateInfo("Gaunt");
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->MaxCha, -2);

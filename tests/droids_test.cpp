@@ -274,17 +274,17 @@ TEST_F(DroidTest, AddsWriteOnlyWhatTheRecordHolds) {
     db->AddDroidMakers(&maker);
     EXPECT_EQ(boxes_.size(), 0u);
 
-    dal::Connection conn(db->Name());
-    auto rs = dal::Recordset::Open(conn, "tblDroidEquip", dal::Access::ReadOnly);
+    auto conn = Connect(db->Name());
+    auto rs = Rows(*conn, "tblDroidEquip");
     rs.MoveFirst();
-    EXPECT_TRUE(rs.Field("Source").IsNull());
-    EXPECT_TRUE(rs.Field("Notes").IsNull());
-    EXPECT_TRUE(rs.Field("Synergy").IsNull());
-    auto makers = dal::Recordset::Open(conn, "tblDroidMakers", dal::Access::ReadOnly);
+    EXPECT_TRUE(Cell(rs, "Source").IsNull());
+    EXPECT_TRUE(Cell(rs, "Notes").IsNull());
+    EXPECT_TRUE(Cell(rs, "Synergy").IsNull());
+    auto makers = Rows(*conn, "tblDroidMakers");
     makers.MoveFirst();
-    EXPECT_EQ(makers.Field("PenaltyAny").AsInt(), 2);
-    EXPECT_EQ(makers.Field("Wis").AsInt(), 1);
-    EXPECT_TRUE(makers.Field("Synergy").IsNull());
+    EXPECT_EQ(Cell(makers, "PenaltyAny").AsInt(), 2);
+    EXPECT_EQ(Cell(makers, "Wis").AsInt(), 1);
+    EXPECT_TRUE(Cell(makers, "Synergy").IsNull());
 
     auto back = db->DroidMakersInfo("VELT");
     ASSERT_NE(back, nullptr);

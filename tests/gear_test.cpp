@@ -14,11 +14,11 @@ class GearTest : public OrvaneTest {
     // Whether the first row of `table` named `name` holds a null in `column`.
     static bool IsNull(clsDatabase& db, std::string_view table, std::string_view name,
                        std::string_view column) {
-        dal::Connection c(db.Name());
+        auto c = Connect(db.Name());
         dal::Condition cond{"Name", dal::Condition::Kind::Text, name};
-        auto rs = dal::Recordset::Lookup(c, table, {&cond, 1}, dal::Access::ReadOnly);
+        auto rs = Rows(*c, table, {&cond, 1});
         rs.MoveFirst();
-        return rs.Field(column).IsNull();
+        return Cell(rs, column).IsNull();
     }
     std::vector<std::string> Prompts() const {
         std::vector<std::string> out;

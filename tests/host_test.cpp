@@ -54,15 +54,6 @@ TEST_F(HostTest, Windows1252LinesAreConvertedAndUtf8KeptAsIs) {
     FileClose(n);
 }
 
-TEST_F(HostTest, LibraryIdentity) {
-    detail::SetLibraryFolderOverride("");
-    EXPECT_FALSE(LibraryFolder().empty());
-    EXPECT_NE(LibraryFolder().back(), '/');
-    EXPECT_NE(LibraryFileName().find("liborvane"), std::string::npos);
-    std::string version = LibraryVersion();
-    EXPECT_EQ(std::count(version.begin(), version.end(), '.'), 2);
-}
-
 TEST_F(HostTest, CreateObjectKnowsOnlyPrefixedRegisteredNames) {
     EXPECT_EQ(CreateObject("OrvaneLib.NoSuchClass"), nullptr);
     EXPECT_EQ(CreateObject("clsDatabase"), nullptr);

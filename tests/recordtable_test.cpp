@@ -241,14 +241,14 @@ namespace {
 
 // Every registered description resolves its field names and names its kind.
 TEST(RecordKinds, EveryTableDescriptionIsWellFormed) {
-    std::set<std::string_view> names;
+    std::set<std::string> names;
     for (auto factory : OrvaneLib::detail::RegisteredTables()) {
         const auto& kind = factory();
         EXPECT_FALSE(kind.name.empty());
         EXPECT_TRUE(names.insert(kind.name).second) << kind.name;
         EXPECT_FALSE(kind.keys.empty()) << kind.name;
-        for (const auto& key : kind.keys) EXPECT_NE(key.slot, nullptr) << kind.name;
-        for (const auto& column : kind.columns) EXPECT_NE(column.slot, nullptr) << kind.name;
+        for (const auto* key : kind.keys) EXPECT_NE(key->access, nullptr) << kind.name;
+        for (const auto* column : kind.columns) EXPECT_NE(column->access, nullptr) << kind.name;
         auto object = kind.record->create();
         EXPECT_EQ(object->ClassName(), kind.record->className);
         EXPECT_NE(OrvaneLib::CreateObject("OrvaneLib." + object->ClassName()), nullptr)

@@ -21,12 +21,12 @@ class StarshipTablesTest : public OrvaneTest {
     }
     // The first cell of a query against the installed database, as text ("NULL" for null).
     std::string Cell(const std::string& sql) {
-        dal::Connection db(DefaultDatabasePath());
-        db.Execute("CREATE TEMP VIEW probe AS " + sql);
-        auto rs = dal::Recordset::Open(db, "probe", dal::Access::ReadOnly);
+        auto db = Connect(DefaultDatabasePath());
+        EXPECT_TRUE(db->Execute("CREATE TEMP VIEW probe AS " + sql).Ok());
+        auto rs = Rows(*db, "probe");
         if (rs.RecordCount() == 0) return "no row";
         rs.MoveFirst();
-        const dal::Value& v = rs.FieldAt(0);
+        const dal::Value& v = orvane_test::Cell(rs, rs.ColumnSet().names[0]);
         if (v.IsNull()) return "NULL";
         if (v.type() == dal::Value::Type::Integer) return std::to_string(v.AsInt());
         return v.AsText();

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <sstream>
+#include <stdexcept>
 
 #include "database/dal.hpp"
 
@@ -54,8 +55,30 @@ std::string OrvaneTest::MakeDatabase(const std::string& name, bool sample,
 }
 
 void OrvaneTest::Exec(const std::string& path, const std::string& sql) {
-    OrvaneLib::dal::Connection db(path);
-    db.Execute(sql);
+    OrvaneLib::Status st = Connect(path)->Execute(sql);
+    if (!st.Ok()) throw std::runtime_error(st.Message());
+}
+
+std::unique_ptr<OrvaneLib::dal::Connection> Connect(const std::string& path) {
+    std::unique_ptr<OrvaneLib::dal::Connection> db;
+    OrvaneLib::Status st = OrvaneLib::dal::Connection::Open(path, db);
+    if (!st.Ok()) throw std::runtime_error(st.Message());
+    return db;
+}
+
+OrvaneLib::dal::Recordset Rows(OrvaneLib::dal::Connection& db, std::string_view source,
+                               std::span<const OrvaneLib::dal::Condition> conditions) {
+    OrvaneLib::dal::Recordset rs;
+    OrvaneLib::Status st = OrvaneLib::dal::Recordset::Lookup(db, source, conditions,
+                                                             OrvaneLib::dal::Access::ReadOnly, rs);
+    if (!st.Ok()) throw std::runtime_error(st.Message());
+    return rs;
+}
+
+const OrvaneLib::dal::Value& Cell(const OrvaneLib::dal::Recordset& rs, std::string_view column) {
+    const OrvaneLib::dal::Value* v = rs.Field(column);
+    if (!v) throw std::runtime_error("no column " + std::string(column) + " or no current row");
+    return *v;
 }
 
 void OrvaneTest::InstallSampleDatabase() {

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "orvane/detail/host_internal.hpp"
+#include "database/dal.hpp"
+#include "host/internal.hpp"
 #include "orvane/orvane.hpp"
 
 namespace orvane_test {
@@ -79,5 +80,13 @@ class OrvaneTest : public ::testing::Test {
     std::string regDir_;
     MessageCapture boxes_;
 };
+
+// Direct access to a database file, to check what an operation stored. Failures throw
+// std::runtime_error with the engine's message.
+std::unique_ptr<OrvaneLib::dal::Connection> Connect(const std::string& path);
+OrvaneLib::dal::Recordset Rows(OrvaneLib::dal::Connection& db, std::string_view source,
+                               std::span<const OrvaneLib::dal::Condition> conditions = {});
+// A cell of the current row; throws when the column does not exist.
+const OrvaneLib::dal::Value& Cell(const OrvaneLib::dal::Recordset& rs, std::string_view column);
 
 }  // namespace orvane_test

@@ -1,7 +1,7 @@
 // The record text file: print forms, line treatments, optional groups, clearing and
 // overlaying loads, encodings, and the Save/Load message boxes.
 #include "orvane/records/core.hpp"
-#include "records/kind.hpp"
+#include "records/describe.hpp"
 #include "support.hpp"
 
 namespace orvane_test {
@@ -213,63 +213,31 @@ TEST_F(TextFileTest, Windows1252FilesLoadWithTheirAccents) {
 }  // namespace
 }  // namespace orvane_test
 
-namespace orvane_test {
-struct Sample;
-}
-namespace OrvaneLib::detail {
-template <>
-struct Describe<orvane_test::Sample> {
-    static const RecordKind& Kind();
-};
-}  // namespace OrvaneLib::detail
-
-namespace orvane_test {
-namespace {
-using namespace OrvaneLib;
-}
-
 // A record with one field of every kind, to exercise the line treatments and groups.
-struct Sample : detail::Record<Sample> {
+struct TextSample : OrvaneLib::Record {
+    ORVANE_RECORD(TextSample)
+    TextSample() { Clear(); }
     std::string Name, Note, Text;
     bool Flag = false;
-    Integer Small = 0;
-    Long Big = 0;
-    Single Real = 0;
-    clsListLevel Ranks;
-    void Clear() { *this = Sample(); }
+    OrvaneLib::Integer Small = 0;
+    OrvaneLib::Long Big = 0;
+    OrvaneLib::Single Real = 0;
+    OrvaneLib::clsListLevel Ranks;
 };
 
-}  // namespace orvane_test
-
-namespace OrvaneLib::detail {
-const RecordKind& Describe<orvane_test::Sample>::Kind() {
-    using R = orvane_test::Sample;
-    static const RecordKind kind = KindOf<R>("Sample",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Note", Member<&R::Note>()},
-                                              {"Text", Member<&R::Text>()},
-                                              {"Flag", Member<&R::Flag>()},
-                                              {"Small", Member<&R::Small>()},
-                                              {"Big", Member<&R::Big>()},
-                                              {"Real", Member<&R::Real>()},
-                                              {"Ranks", Member<&R::Ranks>()}},
-                                             {{"Name"},
-                                              {"Note", TextForm::Note},
-                                              {"Flag"},
-                                              {"Text", TextForm::Description, 1},
-                                              {"Small", TextForm::Plain, 1},
-                                              {"Big", TextForm::Plain, 2},
-                                              {"Real", TextForm::Plain, 3},
-                                              {"Ranks", TextForm::Plain, 3}});
-    return kind;
+ORVANE_DESCRIBE_RECORD(TextSample) {
+    return {.fields = {InFile<&R::Name>("Name"), InFile<&R::Note>("Note").As(TextForm::Note),
+                       InFile<&R::Flag>("Flag"),
+                       InFile<&R::Text>("Text").As(TextForm::Description).Group(1),
+                       InFile<&R::Small>("Small").Group(1), InFile<&R::Big>("Big").Group(2),
+                       InFile<&R::Real>("Real").Group(3), InFile<&R::Ranks>("Ranks").Group(3)}};
 }
-}  // namespace OrvaneLib::detail
 
 namespace orvane_test {
 namespace {
 
 TEST_F(TextFileTest, DescriptionsNotesAndOptionalGroups) {
-    Sample s;
+    TextSample s;
     s.Name = "n";
     s.Note = "first\r\nsecond";
     s.Text = "para one\r\npara two";
@@ -283,7 +251,7 @@ TEST_F(TextFileTest, DescriptionsNotesAndOptionalGroups) {
     EXPECT_EQ(ReadFile(path),
               "n\r\nfirstsecond\r\nTrue\r\npara one[CRLF]para two\r\n-7 \r\n 100000 \r\n 2.5 "
               "\r\nClimb:4, Jump:2\r\n");
-    Sample back;
+    TextSample back;
     back.Load(path);
     EXPECT_EQ(back.Note, "firstsecond");
     EXPECT_EQ(back.Text, "para one\r\npara two");
@@ -312,24 +280,24 @@ TEST_F(TextFileTest, AppendedRecordsShareOneCallerFile) {
     std::string path = dir_.file("many.txt");
     Integer n = FreeFile();
     FileOpen(n, path, FileMode::Output);
-    Sample a, b;
+    TextSample a, b;
     a.Name = "a";
     b.Name = "b";
     b.Real = 0.75f;
-    detail::SaveAppendRecord(&a, detail::Describe<Sample>::Kind(), n);
-    detail::SaveAppendRecord(&b, detail::Describe<Sample>::Kind(), n);
+    detail::SaveAppendRecord(a, detail::Describe<TextSample>::Kind(), n);
+    detail::SaveAppendRecord(b, detail::Describe<TextSample>::Kind(), n);
     FileClose(n);
     FileOpen(n, path, FileMode::Input);
-    Sample x, y;
-    detail::LoadAppendRecord(&x, detail::Describe<Sample>::Kind(), n, true);
-    detail::LoadAppendRecord(&y, detail::Describe<Sample>::Kind(), n, true);
+    TextSample x, y;
+    detail::LoadAppendRecord(x, detail::Describe<TextSample>::Kind(), n, true);
+    detail::LoadAppendRecord(y, detail::Describe<TextSample>::Kind(), n, true);
     EXPECT_TRUE(FileIsOpen(n));
     FileClose(n);
     EXPECT_EQ(x.Name, "a");
     EXPECT_EQ(y.Name, "b");
     EXPECT_FLOAT_EQ(y.Real, 0.75f);
     // Writing to a file that is not open reports and goes on.
-    detail::SaveAppendRecord(&a, detail::Describe<Sample>::Kind(), n);
+    detail::SaveAppendRecord(a, detail::Describe<TextSample>::Kind(), n);
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_.last().prompt, "Sub: SaveAppend.\r\nBad file name or number");
 }

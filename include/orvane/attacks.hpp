@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "orvane/export.hpp"
 #include "orvane/types.hpp"
 
 namespace OrvaneLib {
@@ -12,7 +13,7 @@ namespace OrvaneLib {
 // multi-attack and automatic-attack modes. Holds nothing but the six flags, read at the time
 // of each call. The arithmetic is 16-bit: a value leaving -32768..32767 on the way throws
 // std::overflow_error instead of giving a text.
-class clsAttacks : public Object {
+class ORVANE_API clsAttacks : public Object {
   public:
     std::string ClassName() const override;
 

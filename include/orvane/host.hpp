@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "orvane/export.hpp"
 #include "orvane/types.hpp"
 
 namespace OrvaneLib {
@@ -16,17 +17,18 @@ using MessageBoxHandler =
 
 // Installs a handler and returns the previous one; an empty handler restores the default,
 // which writes the title, the prompt and the icon's name to standard error.
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+ORVANE_API MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
 enum class FileMode { Output, Input, Append };
 
-Integer FreeFile();  // lowest free number 1..255; throws when all are taken
-void FileOpen(Integer number, const std::string& path, FileMode mode);  // throws on failure
-void FileClose(Integer number);
-bool FileIsOpen(Integer number);
+ORVANE_API Integer FreeFile();  // lowest free number 1..255; throws when all are taken
+ORVANE_API void FileOpen(Integer number, const std::string& path,
+                         FileMode mode);  // throws on failure
+ORVANE_API void FileClose(Integer number);
+ORVANE_API bool FileIsOpen(Integer number);
 
-std::string LibraryFolder();    // folder of liborvane's own file, no trailing separator
-std::string LibraryFileName();  // its file name
-std::string LibraryVersion();   // "major.minor.revision"
+ORVANE_API std::string LibraryFolder();    // folder of liborvane's own file, no trailing separator
+ORVANE_API std::string LibraryFileName();  // its file name
+ORVANE_API std::string LibraryVersion();   // "major.minor.revision"
 
 }  // namespace OrvaneLib

@@ -1,6 +1,8 @@
 // Record kinds at run time, for tools: every kind the library serves, what it is called,
 // where it is stored, how it is keyed and what fields it has, and its list, read, add and
-// delete operations called by kind rather than by member name.
+// delete operations called by kind rather than by member name. Each operation comes twice:
+// as the named member does it (reports and empty results), and as a Try call that reports
+// nothing and returns what happened as a Status.
 #pragma once
 
 #include <memory>
@@ -8,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "orvane/export.hpp"
+#include "orvane/lists.hpp"
+#include "orvane/status.hpp"
 #include "orvane/types.hpp"
 
 namespace OrvaneLib {
@@ -18,7 +23,7 @@ namespace detail {
 struct TableKind;
 }
 
-// The type of a field, in the order of the library's own field types.
+// The type of a field.
 enum class FieldKind {
     Text,
     Boolean,
@@ -33,6 +38,9 @@ enum class FieldKind {
 struct FieldInfo {
     std::string Name;
     FieldKind Type = FieldKind::Text;
+    std::string Column;   // its column in the kind's table; empty when it has none
+    bool InFile = false;  // it has a line in the record's text file
+    bool Key = false;     // it is a key field
 };
 
 // One line of a record's text file, in file order. A Block line stands for the nested
@@ -51,7 +59,7 @@ struct KeyInfo {
     bool Number = false;  // a number key (else text)
 };
 
-class KindInfo {
+class ORVANE_API KindInfo {
   public:
     explicit KindInfo(const detail::TableKind& kind) : kind_(&kind) {}
 
@@ -62,37 +70,58 @@ class KindInfo {
     bool HasStation() const;                // operations take bStation
     bool HasDescript() const;               // the read takes bDescript
     bool HasListFlag() const;               // the list takes a flag (bStation, bAumenSkills)
-    std::vector<FieldInfo> Fields() const;  // in declaration order
+    std::vector<FieldInfo> Fields() const;  // in the order of the record's text file
     std::vector<FileLineInfo> FileLines() const;
+    // The fields of the nested record behind a Block field (the requirements' own fields).
+    std::vector<FieldInfo> BlockFields(const std::string& field) const;
 
     // The kind's operations on a database, with the reports and empty results of the
     // named members. Number keys are given as decimal text; a text that is not a number
-    // throws std::invalid_argument before anything runs.
+    // throws std::invalid_argument before anything runs. A record that is not of the kind's
+    // class throws std::invalid_argument.
     ListResult List(clsDatabase& db, bool flag = false) const;
     std::shared_ptr<Object> Read(clsDatabase& db, const std::vector<std::string>& keys,
                                  bool bDescript = false, bool bStation = false) const;
-    void Add(clsDatabase& db, const Object& record) const;  // record must be of RecordClass()
+    void Add(clsDatabase& db, const Object& record) const;
     void Delete(clsDatabase& db, const std::vector<std::string>& keys, bool bStation = false) const;
+
+    // The same operations reporting nothing: the status tells what happened (NotFound for a
+    // key that matches no row, NoTable, Engine with the engine's code, and so on), with the
+    // label and message the report would have shown.
+    Result<ListResult> TryList(clsDatabase& db, bool flag = false) const;
+    Result<std::shared_ptr<Object>> TryRead(clsDatabase& db, const std::vector<std::string>& keys,
+                                            bool bDescript = false, bool bStation = false) const;
+    Status TryAdd(clsDatabase& db, const Object& record) const;
+    Status TryDelete(clsDatabase& db, const std::vector<std::string>& keys,
+                     bool bStation = false) const;
 
     // A new, cleared record of this kind.
     std::shared_ptr<Object> NewRecord() const;
     // A field of a record as text: numbers in decimal, Booleans "True"/"False", lists as
     // their canonical text, the modifiers joined by "|".
     std::string FieldText(const Object& record, const std::string& field) const;
-    // The list object behind a list field (to decode its entries), or nullptr.
+    // Sets a field from such a text (a list from its text, the modifiers from "a|b|c|d|e|f");
+    // throws std::invalid_argument for a text that does not fit the field's type.
+    void SetFieldText(Object& record, const std::string& field, const std::string& text) const;
+    // The list object behind a list field, or the nested record behind a block field.
     const Object* FieldObject(const Object& record, const std::string& field) const;
+    const EncodedList* FieldList(const Object& record, const std::string& field) const;
 
-    // Saves a record to a text file and loads it back, as the record's Save and Load do.
+    // Saves a record to a text file and loads it back, as the record's Save and Load do
+    // (with their message boxes), or reporting nothing (the status names the file's line
+    // that failed).
     void Save(const Object& record, const std::string& fileName) const;
     void Load(Object& record, const std::string& fileName) const;
+    Status TrySave(const Object& record, const std::string& fileName) const;
+    Status TryLoad(Object& record, const std::string& fileName) const;
 
   private:
     const detail::TableKind* kind_;
 };
 
-// Every record kind the library serves.
-std::vector<KindInfo> RecordKinds();
+// Every record kind the library serves, by name.
+ORVANE_API std::vector<KindInfo> RecordKinds();
 // The kind of that name: letter case, blanks and hyphens do not matter ("class-level").
-std::optional<KindInfo> FindKind(const std::string& name);
+ORVANE_API std::optional<KindInfo> FindKind(const std::string& name);
 
 }  // namespace OrvaneLib

@@ -12,23 +12,42 @@
 #include <string>
 #include <vector>
 
+#include "orvane/export.hpp"
 #include "orvane/types.hpp"
 
 namespace OrvaneLib {
 
+// What every encoded list offers, whatever its entries look like: parse a text, tell whether
+// it held a list, count the entries, write the canonical text back, and clear. Tools and
+// tests decode any list field through it.
+class ORVANE_API EncodedList : public Object {
+  public:
+    virtual void Clear() = 0;
+    virtual bool HasList() const = 0;
+    virtual void SetList(const std::string& strList) = 0;
+    virtual Integer GetSize() const = 0;  // entries (sets, for the alternative-set lists)
+    virtual std::string GetList() const = 0;
+};
+
+// Every encoded-list class, named once: X(class).
+#define ORVANE_LIST_CLASSES(X)                                                                \
+    X(clsListSimple)                                                                          \
+    X(clsListLevel) X(clsListBonus) X(clsListSynergy) X(clsListSubSynergy) X(clsListOrSimple) \
+        X(clsListOrLevel) X(clsListTripleSimple)
+
 // A list of plain items: 'Alertness, Endurance'. Any text parses.
-class clsListSimple : public Object {
+class ORVANE_API clsListSimple : public EncodedList {
   public:
     clsListSimple();
     std::string ClassName() const override;
 
-    void Clear();
-    bool HasList() const;
-    void SetList(const std::string& strList);
-    Integer GetSize() const;
+    void Clear() override;
+    bool HasList() const override;
+    void SetList(const std::string& strList) override;
+    Integer GetSize() const override;
     bool InList(const std::string& strItem) const;
     std::string GetItem(Integer iItem) const;
-    std::string GetList() const;
+    std::string GetList() const override;
 
   private:
     bool hasList_ = false;
@@ -37,20 +56,20 @@ class clsListSimple : public Object {
 
 // A list of names with a whole-number rank each: 'Climb:4, Jump:2'. An empty entry or a
 // rank outside 16 bits empties the whole list.
-class clsListLevel : public Object {
+class ORVANE_API clsListLevel : public EncodedList {
   public:
     clsListLevel();
     std::string ClassName() const override;
 
-    void Clear();
-    void SetList(const std::string& strList);
-    bool HasList() const;
-    Integer GetSize() const;
+    void Clear() override;
+    void SetList(const std::string& strList) override;
+    bool HasList() const override;
+    Integer GetSize() const override;
     bool InList(const std::string& strItem) const;
     std::string GetName(Integer iItem) const;
     Integer GetRank(Integer iItem) const;
     Integer GetRankFromName(const std::string& strItem) const;
-    std::string GetList() const;
+    std::string GetList() const override;
 
   private:
     struct LevelEntry {
@@ -64,21 +83,21 @@ class clsListLevel : public Object {
 
 // A list of names with a count and one level per counted instance: 'Bonus Feat:3|1:1:4'.
 // An empty entry, an empty levels part or a number outside 16 bits empties the whole list.
-class clsListBonus : public Object {
+class ORVANE_API clsListBonus : public EncodedList {
   public:
     clsListBonus();
     std::string ClassName() const override;
 
-    void Clear();
-    bool HasList() const;
-    void SetList(const std::string& strList);
-    Integer GetSize() const;
+    void Clear() override;
+    bool HasList() const override;
+    void SetList(const std::string& strList) override;
+    Integer GetSize() const override;
     std::string GetName(Integer iBonus) const;
     Integer GetNumber(Integer iBonus) const;
     Integer GetLevel(Integer iBonus, Integer iNumber) const;
     // How many of the levels from position iNumber on equal the level at iNumber.
     Integer GetQuantity(Integer iBonus, Integer iNumber) const;
-    std::string GetList() const;
+    std::string GetList() const override;
 
   private:
     struct BonusEntry {
@@ -96,22 +115,22 @@ class clsListBonus : public Object {
 
 // Level/skill/bonus triples: '5:Tumble:2, 5:Balance:2'. A number outside 16 bits empties
 // the whole list.
-class clsListSynergy : public Object {
+class ORVANE_API clsListSynergy : public EncodedList {
   public:
     clsListSynergy();
     std::string ClassName() const override;
 
-    void Clear();
-    bool HasList() const;
-    void SetList(const std::string& strSynergy);
-    Integer GetSize() const;
+    void Clear() override;
+    bool HasList() const override;
+    void SetList(const std::string& strSynergy) override;
+    Integer GetSize() const override;
     bool InList(const std::string& strItem) const;
     Integer GetLevel(Integer iSynergy) const;
     std::string GetSkill(Integer iSynergy) const;
     Integer GetBonus(Integer iSynergy) const;
     Integer GetLevelFromSkill(const std::string& strItem) const;
     Integer GetBonusFromSkill(const std::string& strItem) const;
-    std::string GetList() const;
+    std::string GetList() const override;
 
   private:
     struct SynergyEntry {
@@ -126,15 +145,15 @@ class clsListSynergy : public Object {
 
 // Level/sub-skill/skill/bonus quadruples: '2:Navigation:Knowledge:1'. The by-name queries
 // look at the skill, never at the sub-skill.
-class clsListSubSynergy : public Object {
+class ORVANE_API clsListSubSynergy : public EncodedList {
   public:
     clsListSubSynergy();
     std::string ClassName() const override;
 
-    void Clear();
-    bool HasList() const;
-    void SetList(const std::string& strSynergy);
-    Integer GetSize() const;
+    void Clear() override;
+    bool HasList() const override;
+    void SetList(const std::string& strSynergy) override;
+    Integer GetSize() const override;
     bool InList(const std::string& strItem) const;
     Integer GetLevel(Integer iSynergy) const;
     std::string GetSubSkill(Integer iSynergy) const;
@@ -142,7 +161,7 @@ class clsListSubSynergy : public Object {
     Integer GetBonus(Integer iSynergy) const;
     Integer GetLevelFromSkill(const std::string& strItem) const;
     Integer GetBonusFromSkill(const std::string& strItem) const;
-    std::string GetList() const;
+    std::string GetList() const override;
 
   private:
     struct SubSynergyEntry {
@@ -157,21 +176,21 @@ class clsListSubSynergy : public Object {
 };
 
 // Sets of alternative names: 'Dodge:Mobility, Toughness' holds two sets. Any text parses.
-class clsListOrSimple : public Object {
+class ORVANE_API clsListOrSimple : public EncodedList {
   public:
     clsListOrSimple();
     std::string ClassName() const override;
 
-    void Clear();
-    void SetList(const std::string& strList);
-    bool HasList() const;
-    Integer GetSize() const;
+    void Clear() override;
+    void SetList(const std::string& strList) override;
+    bool HasList() const override;
+    Integer GetSize() const override;
     Integer GetNumber(Integer iList) const;
     // "0" when either index is out of range.
     std::string GetItem(Integer iList, Integer iNumber) const;
     bool InList(Integer iList, const std::string& strItem) const;
     std::string GetSetList(Integer iList) const;
-    std::string GetList() const;
+    std::string GetList() const override;
 
   private:
     struct OrSet {
@@ -185,15 +204,15 @@ class clsListOrSimple : public Object {
 // Sets of alternative name/rank pairs: 'Climb:4|Jump:4, Tumble:2'. Only the library creates
 // it (requirements hold one). A malformed set is reported in a message box; the sets before
 // it are kept and it and the sets after it hold no alternatives.
-class clsListOrLevel : public Object {
+class ORVANE_API clsListOrLevel : public EncodedList {
   public:
     clsListOrLevel();
     std::string ClassName() const override;
 
-    void Clear();
-    void SetList(const std::string& strList);
-    bool HasList() const;
-    Integer GetSize() const;
+    void Clear() override;
+    void SetList(const std::string& strList) override;
+    bool HasList() const override;
+    Integer GetSize() const override;
     Integer GetNumber(Integer iList) const;
     // "0" when either index is out of range.
     std::string GetName(Integer iList, Integer iNumber) const;
@@ -201,7 +220,7 @@ class clsListOrLevel : public Object {
     std::string GetRank(Integer iList, Integer iNumber) const;
     bool InList(Integer iList, const std::string& strItem) const;
     std::string GetSetList(Integer iList) const;
-    std::string GetList() const;
+    std::string GetList() const override;
 
   private:
     struct OrLevelSet {
@@ -214,20 +233,20 @@ class clsListOrLevel : public Object {
 };
 
 // Class/old feat/new feat triples: 'Soldier:Armor Proficiency:Toughness'. Any text parses.
-class clsListTripleSimple : public Object {
+class ORVANE_API clsListTripleSimple : public EncodedList {
   public:
     clsListTripleSimple();
     std::string ClassName() const override;
 
-    void Clear();
-    bool HasList() const;
-    void SetList(const std::string& strTriple);
-    Integer GetSize() const;
+    void Clear() override;
+    bool HasList() const override;
+    void SetList(const std::string& strTriple) override;
+    Integer GetSize() const override;
     bool InList(const std::string& strItem) const;
     std::string GetClass(Integer iTriple) const;
     std::string GetOldFeat(Integer iTriple) const;
     std::string GetNewFeat(Integer iTriple) const;
-    std::string GetList() const;
+    std::string GetList() const override;
 
   private:
     struct TripleEntry {

@@ -3,14 +3,17 @@
 
 #include <string>
 
+#include "orvane/export.hpp"
+
 namespace OrvaneLib {
 
 enum class RegRoot { LocalMachine, CurrentUser };
 
 // The text of a value; empty when the key or the value is missing or the store unreadable.
-std::string QueryRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName);
+ORVANE_API std::string QueryRegValue(RegRoot root, const std::string& keyPath,
+                                     const std::string& valueName);
 // Stores a value, creating the key; failures are ignored.
-void SetRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
-                 const std::string& text);
+ORVANE_API void SetRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
+                            const std::string& text);
 
 }  // namespace OrvaneLib

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "orvane/export.hpp"
+
 namespace OrvaneLib {
 
 using Integer = std::int16_t;
@@ -13,18 +15,18 @@ using Long = std::int32_t;
 using Single = float;
 
 // Base of every public class; lets callers create objects by name.
-class Object {
+class ORVANE_API Object {
   public:
     virtual ~Object();
     virtual std::string ClassName() const = 0;
 };
 
 // Creates a public class by its name, "OrvaneLib." + class name; nullptr when unknown.
-std::shared_ptr<Object> CreateObject(const std::string& progId);
+ORVANE_API std::shared_ptr<Object> CreateObject(const std::string& progId);
 
 // What every list operation of clsDatabase returns: values at LBound()..UBound().
 // The empty form is a single empty text at index 0.
-class ListResult {
+class ORVANE_API ListResult {
   public:
     ListResult();  // the empty form
     ListResult(int lbound, std::vector<std::string> values);
@@ -41,17 +43,4 @@ class ListResult {
     std::vector<std::string> values_;
 };
 
-namespace detail {
-using Factory = std::shared_ptr<Object> (*)();
-// Adds a class to the table CreateObject serves; returns true so it can seed a static.
-bool RegisterClass(const char* className, Factory factory);
-}  // namespace detail
-
 }  // namespace OrvaneLib
-
-// Registers a public class for CreateObject; used once per class in its source file.
-#define ORVANE_REGISTER_CLASS(cls)                                                               \
-    namespace {                                                                                  \
-    const bool orvaneRegistered_##cls = ::OrvaneLib::detail::RegisterClass(                      \
-        #cls, []() -> std::shared_ptr<::OrvaneLib::Object> { return std::make_shared<cls>(); }); \
-    }

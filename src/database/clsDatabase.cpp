@@ -7,7 +7,8 @@
 
 #include "database/convert.hpp"
 #include "database/state.hpp"
-#include "orvane/detail/host_internal.hpp"
+#include "database/table.hpp"
+#include "host/internal.hpp"
 #include "orvane/registry.hpp"
 
 namespace OrvaneLib {
@@ -23,24 +24,12 @@ void SetRegistry(const char* name, const std::string& text) {
     SetRegValue(RegRoot::LocalMachine, kRegKey, name, text);
 }
 
-// The tables Clear empties: always, then three groups that older databases may lack, each
-// guarded by the existence of its first table.
-constexpr std::array kBaseTables = {
-    "tblAges",          "tblArmor",         "tblClasses",      "tblClassesBonus",
-    "tblClassPrestige", "tblClassesLevels", "tblColors",       "tblCrossClass",
-    "tblEquipment",     "tblFeats",         "tblHomeworlds",   "tblLanguages",
-    "tblSizes",         "tblSkillMastery",  "tblSkills",       "tblSpecialQualities",
-    "tblSpecies",       "tblWeapons",       "tblClassFeatures"};
-constexpr std::array kWeaponTables = {"tblStarshipWeapons", "tblVehicleWeapons", "tblAbility"};
-constexpr std::array kCreatureTables = {"tblCreatureDetails", "tblCreatureClasses",
-                                        "tblCreatureClimates", "tblCreatureLevels",
-                                        "tblCreatureTemplates"};
-constexpr std::array kDroidAndStarshipTables = {
-    "tblDroidBonus",      "tblDroidDegree",     "tblDroidEquip",   "tblDroidMakers",
-    "tblDroidQuirks",     "tblStarshipArmor",   "tblStarshipCost", "tblStarshipCrew",
-    "tblStarshipEmplace", "tblStarshipEngine",  "tblStarshipHull", "tblStarshipHyper",
-    "tblStarshipLife",    "tblStarshipShields", "tblStarshipSize", "tblStarshipStowage",
-    "tblStarshipSupply",  "tblStarshipYards"};
+// The groups of tables that older rules databases lack, each emptied by Clear only when the
+// first table named here exists.
+constexpr std::pair<detail::ClearGroup, const char*> kOptionalGroups[] = {
+    {detail::ClearGroup::Weapons, "tblStarshipWeapons"},
+    {detail::ClearGroup::Creatures, "tblCreatureDetails"},
+    {detail::ClearGroup::DroidsAndStarships, "tblDroidBonus"}};
 
 }  // namespace
 
@@ -54,18 +43,18 @@ DatabaseState::~DatabaseState() {
     if (iLogFile != -1 && logOpen) FileClose(iLogFile);
 }
 
-void DatabaseState::OpenDB() {
-    if (!RegularFileExists(strDBPath)) {
-        ReportError("Sub: OpenDB", "Unable to Open/Locate the Database: " + strDBPath);
-        return;
-    }
-    try {
-        dbData = std::make_unique<dal::Connection>(strDBPath);
-        bOpen = true;
-    } catch (const std::exception& e) {
-        ReportError("Sub: OpenDB", e.what());
+Status DatabaseState::OpenDB() {
+    if (!RegularFileExists(strDBPath))
+        return Status(StatusCode::NoDatabase, "Unable to Open/Locate the Database: " + strDBPath)
+            .WithLabel("Sub: OpenDB");
+    std::unique_ptr<dal::Connection> connection;
+    if (Status st = dal::Connection::Open(strDBPath, connection); !st.Ok()) {
         CloseDB();
+        return st.WithLabel("Sub: OpenDB");
     }
+    dbData = std::move(connection);
+    bOpen = true;
+    return {};
 }
 
 void DatabaseState::CloseDB() {
@@ -73,7 +62,8 @@ void DatabaseState::CloseDB() {
     dbData.reset();
 }
 
-void DatabaseState::ReportError(const std::string& label, const std::string& message) {
+void DatabaseState::ReportError(const std::string& label, const std::string& message,
+                                bool logsStatement) {
     try {
         if (bMessaging || bDebug)
             ShowMessage(label + "\r\n" + message, MsgIcon::Exclamation, "Database Error");
@@ -99,7 +89,10 @@ void DatabaseState::ReportError(const std::string& label, const std::string& mes
         append(line, label);
         line += '\t';
         append(line, message);
-        if (label.find("Add") == std::string::npos && label.find("List") == std::string::npos) {
+        // Lists and adds never log the statement. The log's readers also count on the rule
+        // that a label naming "Add" or "List" anywhere (a key included) has three fields.
+        if (logsStatement && label.find("Add") == std::string::npos &&
+            label.find("List") == std::string::npos) {
             line += '\t';
             append(line, SQL());
         }
@@ -109,27 +102,22 @@ void DatabaseState::ReportError(const std::string& label, const std::string& mes
     }
 }
 
-bool DatabaseState::TableExists(std::string_view name) {
-    if (!bOpen) OpenDB();
-    if (!dbData) return false;
-    try {
-        return dbData->HasObject(name);
-    } catch (const std::exception& e) {
+Status DatabaseState::TableExists(std::string_view name, bool& exists) {
+    exists = false;
+    if (!bOpen) Report(OpenDB());
+    if (!dbData) return {};
+    if (Status st = dbData->HasObject(name, exists); !st.Ok())
         // The engine could not tell (a read failed, the file is damaged): that is no absent
         // table, and the operation that asked must not go on as if it were one in silence.
-        ReportError("Function: TableExists(" + std::string(name) + ")", e.what());
-        return false;
-    }
+        return st.WithLabel("Function: TableExists(" + std::string(name) + ")");
+    return {};
 }
 
-void DatabaseState::ClearTable(const std::string& name) {
-    if (!bOpen) OpenDB();
-    try {
-        if (!dbData) throw std::runtime_error("The database is not open.");
-        dbData->DeleteAll(name);
-    } catch (const std::exception& e) {
-        ReportError("Sub: ClearTable(" + name + ")", e.what());
-    }
+Status DatabaseState::ClearTable(const std::string& name) {
+    if (!bOpen) Report(OpenDB());
+    Status st = dbData ? dbData->DeleteAll(name)
+                       : Status(StatusCode::NoDatabase, "The database is not open.");
+    return st.WithLabel("Sub: ClearTable(" + name + ")");
 }
 
 void DatabaseState::SetLogging(bool value) {
@@ -159,7 +147,7 @@ clsDatabase::clsDatabase() : state_(std::make_unique<detail::DatabaseState>()) {
     s.bLogging = false;
     s.strLogBase = folder + "/Orvane";
     s.iLogFile = -1;
-    s.OpenDB();
+    s.Report(s.OpenDB());
 
     const std::pair<const char*, std::string> identity[] = {
         {"Version", LibraryVersion()}, {"Path", folder}, {"Name", LibraryFileName()}};
@@ -187,7 +175,7 @@ clsDatabase::~clsDatabase() = default;
 std::string clsDatabase::Name() const { return state_->strDBPath; }
 void clsDatabase::Name(const std::string& path) {
     state_->strDBPath = path;
-    state_->OpenDB();
+    state_->Report(state_->OpenDB());
 }
 bool clsDatabase::Messaging() const { return state_->bMessaging; }
 void clsDatabase::Messaging(bool value) { state_->bMessaging = value; }
@@ -197,22 +185,27 @@ void clsDatabase::Logging(bool value) { state_->SetLogging(value); }
 namespace {
 
 std::string InfoColumn(detail::DatabaseState& s, const char* column, const std::string& label) {
-    std::string result = "Database Error!";
-    if (!s.EnsureOpen()) return result;
-    try {
-        auto rs = dal::Recordset::Open(*s.dbData, "tblInfo", dal::Access::Table);
-        if (rs.RecordCount() > 0) {
-            rs.MoveFirst();
-            const dal::Value& v = rs.Field(column);
-            if (!v.IsNull()) result = detail::CellText(v);
-        } else {
-            s.ReportError(label, "There are no Database Information Records!");
-        }
-    } catch (const std::exception& e) {
-        s.ReportError(label, e.what());
-        result = "Database Error!";
+    const std::string failed = "Database Error!";
+    if (Status st = s.EnsureOpen(); !st.Ok()) {
+        s.Report(st);
+        return failed;
     }
-    return result;
+    dal::Recordset rs;
+    if (Status st = dal::Recordset::Open(*s.dbData, "tblInfo", dal::Access::Table, rs); !st.Ok()) {
+        s.Report(st.WithLabel(label));
+        return failed;
+    }
+    if (rs.RecordCount() == 0) {
+        s.ReportError(label, "There are no Database Information Records!");
+        return failed;
+    }
+    rs.MoveFirst();
+    const dal::Value* v = rs.Field(column);
+    if (!v) {
+        s.ReportError(label, std::string("Item not found in this collection: ") + column);
+        return failed;
+    }
+    return v->IsNull() ? failed : detail::CellText(*v);
 }
 
 }  // namespace
@@ -226,29 +219,26 @@ std::string clsDatabase::Version() {
 
 void clsDatabase::Clear() {
     auto& s = *state_;
-    if (!s.EnsureOpen()) return;
-    try {
-        for (const char* table : kBaseTables) s.ClearTable(table);
-        if (s.TableExists("tblStarshipWeapons"))
-            for (const char* table : kWeaponTables) s.ClearTable(table);
-        if (s.TableExists("tblCreatureDetails"))
-            for (const char* table : kCreatureTables) s.ClearTable(table);
-        if (s.TableExists("tblDroidBonus"))
-            for (const char* table : kDroidAndStarshipTables) s.ClearTable(table);
-    } catch (const std::exception& e) {
-        s.ReportError("Sub: Clear", e.what());
+    if (Status st = s.EnsureOpen(); !st.Ok()) {
+        s.Report(st);
+        return;
+    }
+    for (const auto& table : detail::TablesCleared(detail::ClearGroup::Base))
+        s.Report(s.ClearTable(table));
+    for (const auto& [group, first] : kOptionalGroups) {
+        bool exists = false;
+        if (Status st = s.TableExists(first, exists); !st.Ok()) s.Report(st);
+        if (exists)
+            for (const auto& table : detail::TablesCleared(group)) s.Report(s.ClearTable(table));
     }
 }
 
 namespace {
 
-void Transaction(detail::DatabaseState& s, void (dal::Connection::*step)(), const char* label) {
-    if (!s.EnsureOpen()) return;
-    try {
-        ((*s.dbData).*step)();
-    } catch (const std::exception& e) {
-        s.ReportError(label, e.what());
-    }
+void Transaction(detail::DatabaseState& s, Status (dal::Connection::*step)(), const char* label) {
+    Status st = s.EnsureOpen();
+    if (st.Ok()) st = ((*s.dbData).*step)().WithLabel(label);
+    s.Report(st);
 }
 
 }  // namespace

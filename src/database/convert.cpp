@@ -1,6 +1,6 @@
 #include "database/convert.hpp"
 
-#include "orvane/detail/host_internal.hpp"
+#include "host/internal.hpp"
 
 #include <charconv>
 #include <cmath>

@@ -2,6 +2,8 @@
 #include "database/dal.hpp"
 #include "orvane/database.hpp"
 
+#include <stdexcept>
+
 namespace OrvaneLib {
 
 namespace detail {
@@ -12,11 +14,8 @@ extern const char* const kSampleSql;
 void CreateRulesDatabase(const std::string& path, bool withSample) {
     std::string script = detail::kSchemaSql;
     if (withSample) script += detail::kSampleSql;
-    try {
-        dal::CreateDatabase(path, script);
-    } catch (const dal::Error& e) {
-        throw std::runtime_error(e.what());
-    }
+    if (Status st = dal::CreateDatabase(path, script); !st.Ok())
+        throw std::runtime_error(st.Message());
 }
 
 }  // namespace OrvaneLib

@@ -30,6 +30,11 @@ std::atomic<int> busyTimeoutMs{10000};
 
 }  // namespace
 
+Status EngineFailure(int code, std::string message) {
+    const bool missing = std::string_view(message).rfind("no such table", 0) == 0;
+    return Status(missing ? StatusCode::NoTable : StatusCode::Engine, std::move(message), code);
+}
+
 void SetBusyTimeout(int milliseconds) { busyTimeoutMs = milliseconds; }
 int BusyTimeout() { return busyTimeoutMs.load(); }
 
@@ -63,44 +68,39 @@ struct Connection::Impl {
         std::shared_ptr<const Columns> columns;
         int reprepares = 0;
         int skip = 0;  // leading hidden columns (the row id)
+        bool isView = false;
     };
     std::unordered_map<std::string, Cached> cache;
-    // Lookup statements by their caller's shape: the cached statement and whether its
-    // source is a stored query.
-    std::unordered_map<const void*, std::pair<Cached*, bool>> shapes;
-    // Insert statements by table and set of columns.
-    std::unordered_map<std::string, Cached*> inserts;
+    // Key lookups by their caller's shape.
+    std::unordered_map<const void*, Cached*> shapes;
 
-    [[noreturn]] void Fail() const { throw Error(sqlite3_errmsg(db)); }
+    Status Failure() const {
+        return EngineFailure(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
+    }
 
-    // Returns the cached statement for `sql`, prepared on first use; nullptr with `error`
-    // set when the engine refuses the text.
-    Cached* Prepare(const std::string& sql, int skip, std::string* error) {
+    // The cached statement for `sql`, prepared on first use.
+    Status Prepare(const std::string& sql, int skip, Cached*& out) {
         auto it = cache.find(sql);
         if (it != cache.end()) {
             sqlite3_reset(it->second.stmt);
             sqlite3_clear_bindings(it->second.stmt);
-            return &it->second;
+            out = &it->second;
+            return {};
         }
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()),
                                SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK) {
-            if (error) *error = sqlite3_errmsg(db);
+            Status st = Failure();
             sqlite3_finalize(stmt);
-            return nullptr;
+            return st;
         }
         Cached c;
         c.stmt = stmt;
         c.skip = skip;
         c.columns = NamesOf(stmt, skip);
         c.reprepares = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
-        return &cache.emplace(sql, std::move(c)).first->second;
-    }
-    Cached& PrepareOrFail(const std::string& sql, int skip = 0) {
-        std::string error;
-        Cached* c = Prepare(sql, skip, &error);
-        if (!c) throw Error(error);
-        return *c;
+        out = &cache.emplace(sql, std::move(c)).first->second;
+        return {};
     }
     // Refreshes the column names after the engine recompiled a statement (schema change).
     static void Refresh(Cached& c) {
@@ -119,7 +119,7 @@ struct Connection::Impl {
         }
         return cols;
     }
-    void Bind(sqlite3_stmt* stmt, int index, const Value& v) {
+    Status Bind(sqlite3_stmt* stmt, int index, const Value& v) {
         int rc = SQLITE_OK;
         switch (v.type()) {
             case Value::Type::Null:
@@ -136,17 +136,26 @@ struct Connection::Impl {
                                        static_cast<int>(v.AsText().size()), SQLITE_STATIC);
                 break;
         }
-        if (rc != SQLITE_OK) Fail();
+        return rc == SQLITE_OK ? Status() : Failure();
+    }
+    Status BindConditions(sqlite3_stmt* stmt, std::span<const Condition> conditions) {
+        for (std::size_t i = 0; i < conditions.size(); ++i) {
+            const Condition& c = conditions[i];
+            const int index = static_cast<int>(i + 1);
+            const int rc = c.kind == Condition::Kind::Text
+                               ? sqlite3_bind_text(stmt, index, c.text.data(),
+                                                   static_cast<int>(c.text.size()), SQLITE_STATIC)
+                               : sqlite3_bind_int64(stmt, index, c.number);
+            if (rc != SQLITE_OK) return Failure();
+        }
+        return {};
     }
     // Runs a statement that returns no rows.
-    void Run(sqlite3_stmt* stmt) {
-        int rc = sqlite3_step(stmt);
-        if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
-            std::string message = sqlite3_errmsg(db);
-            sqlite3_reset(stmt);
-            throw Error(message);
-        }
+    Status Run(sqlite3_stmt* stmt) {
+        const int rc = sqlite3_step(stmt);
+        Status st = rc == SQLITE_DONE || rc == SQLITE_ROW ? Status() : Failure();
         sqlite3_reset(stmt);
+        return st;
     }
 
     ~Impl() {
@@ -155,81 +164,97 @@ struct Connection::Impl {
     }
 };
 
-Connection::Connection(const std::string& path) : path_(path), impl_(std::make_unique<Impl>()) {
+Connection::Connection(std::string path)
+    : path_(std::move(path)), impl_(std::make_unique<Impl>()) {}
+
+Status Connection::Open(const std::string& path, std::unique_ptr<Connection>& out) {
+    std::unique_ptr<Connection> c(new Connection(path));
+    Impl& impl = *c->impl_;
     // Each connection is used by one thread at a time, so SQLite's own per-call locking is
     // left out.
-    int rc = sqlite3_open_v2(path.c_str(), &impl_->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+    int rc = sqlite3_open_v2(path.c_str(), &impl.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
                              nullptr);
     if (rc != SQLITE_OK) {
-        std::string message = impl_->db ? sqlite3_errmsg(impl_->db) : "out of memory";
-        throw Error("Unable to open the database " + path + ": " + message);
+        std::string message = impl.db ? sqlite3_errmsg(impl.db) : "out of memory";
+        return Status(StatusCode::NoDatabase,
+                      "Unable to open the database " + path + ": " + message, rc);
     }
-    sqlite3_extended_result_codes(impl_->db, 1);
-    sqlite3_busy_timeout(impl_->db, busyTimeoutMs.load());
+    sqlite3_extended_result_codes(impl.db, 1);
+    sqlite3_busy_timeout(impl.db, busyTimeoutMs.load());
     // Reading the schema makes a file that is not a database (or cannot be read) fail here,
     // not at the first query.
     char* err = nullptr;
-    rc = sqlite3_exec(impl_->db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, &err);
+    rc = sqlite3_exec(impl.db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, &err);
     if (rc != SQLITE_OK) {
-        std::string message = err ? err : sqlite3_errmsg(impl_->db);
+        std::string message = err ? err : sqlite3_errmsg(impl.db);
         sqlite3_free(err);
-        throw Error("Unable to open the database " + path + ": " + message);
+        return Status(StatusCode::NoDatabase,
+                      "Unable to open the database " + path + ": " + message,
+                      sqlite3_extended_errcode(impl.db));
     }
+    out = std::move(c);
+    return {};
 }
 
 Connection::~Connection() = default;
 
-bool Connection::HasObject(std::string_view name) {
+Status Connection::HasObject(std::string_view name, bool& exists) {
     // Tables are found in the schema the connection already holds, without touching the
     // file. A table dropped elsewhere since is caught when its statement runs; anything
     // not found there (a stored query, or a table created elsewhere) is looked up in the
     // file's own schema.
     std::string table(name);
-    if (sqlite3_table_column_metadata(impl_->db, "main", table.c_str(), nullptr, nullptr, nullptr,
-                                      nullptr, nullptr, nullptr) == SQLITE_OK)
-        return true;
-    auto& c = impl_->PrepareOrFail(
-        "SELECT 1 FROM sqlite_schema WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE");
-    sqlite3_bind_text(c.stmt, 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-    int rc = sqlite3_step(c.stmt);
-    sqlite3_reset(c.stmt);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE) impl_->Fail();
-    return rc == SQLITE_ROW;
+    exists = sqlite3_table_column_metadata(impl_->db, "main", table.c_str(), nullptr, nullptr,
+                                           nullptr, nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (exists) return {};
+    Impl::Cached* c = nullptr;
+    if (Status st = impl_->Prepare(
+            "SELECT 1 FROM sqlite_schema WHERE type IN ('table','view') AND name = ?1 "
+            "COLLATE NOCASE",
+            0, c);
+        !st.Ok())
+        return st;
+    sqlite3_bind_text(c->stmt, 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+    const int rc = sqlite3_step(c->stmt);
+    Status st = rc == SQLITE_ROW || rc == SQLITE_DONE ? Status() : impl_->Failure();
+    sqlite3_reset(c->stmt);
+    exists = rc == SQLITE_ROW;
+    return st;
 }
 
-void Connection::Execute(std::string_view sql) {
+Status Connection::Execute(std::string_view sql) {
     std::string text(sql);
     char* err = nullptr;
     if (sqlite3_exec(impl_->db, text.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
         std::string message = err ? err : sqlite3_errmsg(impl_->db);
         sqlite3_free(err);
-        throw Error(message);
+        return EngineFailure(sqlite3_extended_errcode(impl_->db), std::move(message));
     }
+    return {};
 }
 
-void Connection::DeleteAll(std::string_view table) {
-    auto& c = impl_->PrepareOrFail("DELETE FROM " + QuoteIdent(table));
-    impl_->Run(c.stmt);
+Status Connection::DeleteAll(std::string_view table) {
+    Impl::Cached* c = nullptr;
+    if (Status st = impl_->Prepare("DELETE FROM " + QuoteIdent(table), 0, c); !st.Ok()) return st;
+    return impl_->Run(c->stmt);
 }
 
-void Connection::Begin() { Execute("BEGIN"); }
-void Connection::Commit() { Execute("COMMIT"); }
-void Connection::Rollback() { Execute("ROLLBACK"); }
+Status Connection::Begin() { return Execute("BEGIN"); }
+Status Connection::Commit() { return Execute("COMMIT"); }
+Status Connection::Rollback() { return Execute("ROLLBACK"); }
 bool Connection::InTransaction() const { return sqlite3_get_autocommit(impl_->db) == 0; }
 
 // ---------------------------------------------------------------------------------------
-// Recordset
-
-Recordset::Recordset() = default;
-Recordset::Recordset(Recordset&&) noexcept = default;
-Recordset& Recordset::operator=(Recordset&&) noexcept = default;
-Recordset::~Recordset() = default;
+// Statements over a source
 
 namespace {
 
+using Cached = Connection::Impl::Cached;
+
 // Builds the select text over a table (with its row id) or a stored query (without).
 std::string SelectText(std::string_view source, std::span<const std::string_view> columns,
-                       std::span<const Condition> conditions, bool withRowid, bool ordered) {
+                       std::span<const Condition> conditions, bool withRowid, bool ordered,
+                       bool firstOnly = false) {
     std::string sql = withRowid ? "SELECT rowid, " : "SELECT ";
     if (columns.empty()) {
         sql += "*";
@@ -258,20 +283,83 @@ std::string SelectText(std::string_view source, std::span<const std::string_view
         }
     }
     if (withRowid && ordered) sql += " ORDER BY rowid";
+    if (firstOnly) sql += " LIMIT 1";
     return sql;
+}
+
+// Prepares the select over a source: tables bring their row ids, stored queries cannot.
+Status PrepareSelect(Connection& db, std::string_view source,
+                     std::span<const std::string_view> columns,
+                     std::span<const Condition> conditions, bool ordered, Cached*& out,
+                     bool firstOnly = false) {
+    auto& impl = db.impl();
+    if (Status st =
+            impl.Prepare(SelectText(source, columns, conditions, true, ordered, firstOnly), 1, out);
+        !st.Ok())
+        return st;
+    // A table's row id comes from the table itself; a stored query yields a row id without
+    // an origin, and its rows must keep the query's own order.
+    if (sqlite3_column_table_name(out->stmt, 0)) return {};
+    if (Status st = impl.Prepare(SelectText(source, columns, conditions, false, ordered, firstOnly),
+                                 0, out);
+        !st.Ok())
+        return st;
+    out->isView = true;
+    return {};
 }
 
 }  // namespace
 
-void Recordset::Load(void* rawStmt, int skip) {
+Status Connection::DeleteFirst(std::string_view source, std::span<const Condition> conditions,
+                               bool& found) {
+    found = false;
+    auto& impl = *impl_;
+    Cached* select = nullptr;
+    if (Status st = PrepareSelect(*this, source, {}, conditions, true, select, true); !st.Ok())
+        return st;
+    if (!select->isView) {
+        // One statement finds the first match and deletes it.
+        std::string where = SelectText(source, {}, conditions, true, true, true);
+        where.replace(0, std::string_view("SELECT rowid, *").size(), "SELECT rowid");
+        Cached* del = nullptr;
+        if (Status st = impl.Prepare(
+                "DELETE FROM " + QuoteIdent(source) + " WHERE rowid = (" + where + ")", 0, del);
+            !st.Ok())
+            return st;
+        if (Status st = impl.BindConditions(del->stmt, conditions); !st.Ok()) return st;
+        if (Status st = impl.Run(del->stmt); !st.Ok()) return st;
+        found = sqlite3_changes(impl.db) > 0;
+        return {};
+    }
+    // A row of a stored query: delete the first base-table row holding the same values, all
+    // in one write transaction.
+    Recordset rs;
+    if (Status st = Recordset::Lookup(*this, source, conditions, Access::Updatable, rs); !st.Ok())
+        return st;
+    if (rs.RecordCount() == 0) return {};
+    found = true;
+    rs.MoveFirst();
+    return rs.Delete();
+}
+
+// ---------------------------------------------------------------------------------------
+// Recordset
+
+Recordset::Recordset() = default;
+Recordset::Recordset(Recordset&&) noexcept = default;
+Recordset& Recordset::operator=(Recordset&&) noexcept = default;
+Recordset::~Recordset() = default;
+
+Status Recordset::Load(void* rawStmt, int skip) {
     auto* stmt = static_cast<sqlite3_stmt*>(rawStmt);
     auto& impl = db_->impl();
     rowids_.clear();
     cells_.clear();
     rowCount_ = 0;
     int total = 0;
+    Status st;
     for (bool first = true;; first = false) {
-        int rc = sqlite3_step(stmt);
+        const int rc = sqlite3_step(stmt);
         if (first) {
             // Counted after the first step: when another connection changed the table, the
             // engine recompiles the statement there and "*" may stand for other columns.
@@ -280,74 +368,99 @@ void Recordset::Load(void* rawStmt, int skip) {
         }
         if (rc == SQLITE_DONE) break;
         if (rc != SQLITE_ROW) {
-            std::string message = sqlite3_errmsg(impl.db);
-            sqlite3_reset(stmt);
-            throw Error(message);
+            st = impl.Failure();
+            break;
         }
         if (skip) rowids_.push_back(sqlite3_column_int64(stmt, 0));
-        for (int i = skip; i < total; ++i) {
-            switch (sqlite3_column_type(stmt, i)) {
-                case SQLITE_NULL:
-                    cells_.emplace_back();
-                    break;
-                case SQLITE_INTEGER:
-                    cells_.push_back(Value::Int(sqlite3_column_int64(stmt, i)));
-                    break;
-                case SQLITE_FLOAT:
-                    cells_.push_back(Value::Real(sqlite3_column_double(stmt, i)));
-                    break;
-                default: {
-                    auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-                    int bytes = sqlite3_column_bytes(stmt, i);
-                    cells_.push_back(Value::Text(std::string(text ? text : "", text ? bytes : 0)));
-                    break;
-                }
-            }
-        }
+        RowView row(stmt, skip);
+        for (int i = 0; i < total - skip; ++i) cells_.push_back(row.ValueAt(i));
         ++rowCount_;
     }
     sqlite3_reset(stmt);
     current_ = 0;
+    return st;
 }
 
-namespace {
-
-// Opens the select over a source: tables bring their row ids, stored queries cannot.
-struct Opened {
-    Connection::Impl::Cached* cached = nullptr;
-    bool isView = false;
-};
-
-Opened PrepareSelect(Connection& db, std::string_view source,
-                     std::span<const std::string_view> columns,
-                     std::span<const Condition> conditions, bool ordered) {
-    auto& impl = db.impl();
-    std::string error;
-    auto* c = impl.Prepare(SelectText(source, columns, conditions, true, ordered), 1, &error);
-    if (!c) throw Error(error);
-    // A table's row id comes from the table itself; a stored query yields a row id without
-    // an origin, and its rows must keep the query's own order.
-    if (sqlite3_column_table_name(c->stmt, 0)) return {c, false};
-    c = impl.Prepare(SelectText(source, columns, conditions, false, ordered), 0, &error);
-    if (!c) throw Error(error);
-    return {c, true};
+Status Recordset::Open(Connection& db, std::string_view source, Access access, Recordset& out) {
+    return Lookup(db, source, {}, access, out);
 }
 
-}  // namespace
-
-Recordset Recordset::Open(Connection& db, std::string_view source, Access access) {
+Status Recordset::Lookup(Connection& db, std::string_view source,
+                         std::span<const Condition> conditions, Access access, Recordset& out) {
     Recordset rs;
     rs.db_ = &db;
     rs.source_ = source;
     rs.access_ = access;
-    // Whole rows of a table come in the table's own order (its row ids).
-    auto opened = PrepareSelect(db, source, {}, {}, true);
-    rs.isView_ = opened.isView;
-    rs.Load(opened.cached->stmt, opened.isView ? 0 : 1);
-    Connection::Impl::Refresh(*opened.cached);
-    rs.columns_ = opened.cached->columns;
-    return rs;
+    auto& impl = db.impl();
+    // Rows come in the table's own order (its row ids), or the stored query's.
+    Cached* c = nullptr;
+    if (Status st = PrepareSelect(db, source, {}, conditions, true, c); !st.Ok()) return st;
+    rs.isView_ = c->isView;
+    if (Status st = impl.BindConditions(c->stmt, conditions); !st.Ok()) return st;
+    if (Status st = rs.Load(c->stmt, c->isView ? 0 : 1); !st.Ok()) return st;
+    Connection::Impl::Refresh(*c);
+    rs.columns_ = c->columns;
+    if (rs.isView_ && access == Access::Updatable) {
+        // Remember where each column of the stored query comes from, to delete its row.
+        for (int i = 0; i < sqlite3_column_count(c->stmt); ++i) {
+            const char* table = sqlite3_column_table_name(c->stmt, i);
+            const char* origin = sqlite3_column_origin_name(c->stmt, i);
+            if (!table || !origin) continue;
+            if (rs.baseTable_.empty()) rs.baseTable_ = table;
+            if (rs.baseTable_ == table) rs.origins_.emplace_back(i, origin);
+        }
+    }
+    out = std::move(rs);
+    return {};
 }
+
+const Value* Recordset::Field(std::string_view name) const {
+    const int pos = columns_ ? columns_->Find(name) : -1;
+    if (pos < 0 || current_ >= rowCount_) return nullptr;
+    return &cells_[current_ * width_ + static_cast<std::size_t>(pos)];
+}
+
+Status Recordset::Delete() {
+    if (access_ == Access::ReadOnly)
+        return Status(StatusCode::Engine, "Operation is not supported for this type of object.");
+    if (current_ >= rowCount_) return Status(StatusCode::NotFound, "No current record.");
+    auto& impl = db_->impl();
+    Cached* del = nullptr;
+    if (!isView_) {
+        if (Status st =
+                impl.Prepare("DELETE FROM " + QuoteIdent(source_) + " WHERE rowid = ?1", 0, del);
+            !st.Ok())
+            return st;
+        sqlite3_bind_int64(del->stmt, 1, rowids_[current_]);
+        return impl.Run(del->stmt);
+    }
+    // A row of a stored query: delete the first base-table row holding the same values.
+    if (baseTable_.empty() || origins_.empty())
+        return Status(StatusCode::Engine,
+                      "Cannot delete from the query " + source_ + ": it has no base table.");
+    std::string where;
+    for (std::size_t i = 0; i < origins_.size(); ++i) {
+        if (i) where += " AND ";
+        where += QuoteIdent(origins_[i].second) + " IS ?" + std::to_string(i + 1);
+    }
+    const std::string table = QuoteIdent(baseTable_);
+    if (Status st = impl.Prepare("DELETE FROM " + table + " WHERE rowid = (SELECT rowid FROM " +
+                                     table + " WHERE " + where + " ORDER BY rowid LIMIT 1)",
+                                 0, del);
+        !st.Ok())
+        return st;
+    for (std::size_t i = 0; i < origins_.size(); ++i) {
+        const Value& v = cells_[current_ * width_ + static_cast<std::size_t>(origins_[i].first)];
+        if (Status st = impl.Bind(del->stmt, static_cast<int>(i + 1), v); !st.Ok()) return st;
+    }
+    if (Status st = impl.Run(del->stmt); !st.Ok()) return st;
+    if (sqlite3_changes(impl.db) == 0)
+        return Status(StatusCode::NotFound, "The record to delete no longer exists.");
+    return {};
+}
+
+// ---------------------------------------------------------------------------------------
+// Rows read in place
 
 Value::Type RowView::TypeAt(int position) const {
     switch (sqlite3_column_type(static_cast<sqlite3_stmt*>(stmt_), position + skip_)) {
@@ -392,230 +505,148 @@ Value RowView::ValueAt(int position) const {
     return {};
 }
 
-ScanResult Scan(Connection& db, std::string_view source, std::span<const std::string_view> columns,
-                std::vector<int>& positions,
-                const std::function<void(std::int64_t, const RowView&)>& row) {
+Status Scan(Connection& db, std::string_view source, std::span<const std::string_view> columns,
+            std::vector<int>& positions, RowSink sink, ScanResult& result) {
     auto& impl = db.impl();
+    result = {};
     // Only the columns the source has are read; the others are reported absent.
-    auto all = PrepareSelect(db, source, {}, {}, false);
+    Cached* all = nullptr;
+    if (Status st = PrepareSelect(db, source, {}, {}, false, all); !st.Ok()) return st;
+    // Stepping lets the engine recompile the statement when the table changed elsewhere,
+    // so the column names below are the table's own now.
+    const int first = sqlite3_step(all->stmt);
+    sqlite3_reset(all->stmt);
+    if (first != SQLITE_ROW && first != SQLITE_DONE) return impl.Failure();
+    Connection::Impl::Refresh(*all);
     std::vector<std::string_view> present;
     positions.assign(columns.size(), -1);
     for (std::size_t i = 0; i < columns.size(); ++i)
-        if (all.cached->columns->Find(columns[i]) >= 0) {
+        if (all->columns->Find(columns[i]) >= 0) {
             positions[i] = static_cast<int>(present.size());
             present.push_back(columns[i]);
         }
     // Without an ORDER BY the engine may read a narrow scan from an index, far cheaper than
     // the table itself; the caller restores the table's order from the row ids.
-    auto opened = PrepareSelect(db, source, present, {}, false);
-    auto* stmt = opened.cached->stmt;
-    const int skip = opened.isView ? 0 : 1;
+    Cached* c = nullptr;
+    if (Status st = PrepareSelect(db, source, present, {}, false, c); !st.Ok()) return st;
+    auto* stmt = c->stmt;
+    const int skip = c->isView ? 0 : 1;
     struct Reset {
         sqlite3_stmt* stmt;
         ~Reset() { sqlite3_reset(stmt); }
     } reset{stmt};
-    ScanResult result;
     std::int64_t last = std::numeric_limits<std::int64_t>::min();
-    RowView view(stmt, skip);
+    const RowView view(stmt, skip);
     for (;;) {
-        int rc = sqlite3_step(stmt);
+        const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_DONE) break;
-        if (rc != SQLITE_ROW) throw Error(sqlite3_errmsg(impl.db));
-        std::int64_t rowid = skip ? sqlite3_column_int64(stmt, 0) : 0;
+        if (rc != SQLITE_ROW) return impl.Failure();
+        const std::int64_t rowid = skip ? sqlite3_column_int64(stmt, 0) : 0;
         if (rowid < last) result.inTableOrder = false;
         last = rowid;
-        row(rowid, view);
+        if (Status st = sink(rowid, view); !st.Ok()) return st;
         ++result.rows;
     }
-    return result;
+    return {};
 }
 
-Recordset Recordset::Lookup(Connection& db, std::string_view source,
-                            std::span<const Condition> conditions, Access access,
-                            const void* shape) {
-    Recordset rs;
-    rs.db_ = &db;
-    rs.source_ = source;
-    rs.access_ = access;
-    Opened opened;
-    auto& shapes = db.impl().shapes;
+Cursor::~Cursor() {
+    if (stmt_) sqlite3_reset(static_cast<sqlite3_stmt*>(stmt_));
+}
+
+Status Cursor::Seek(Connection& db, std::string_view source, std::span<const Condition> conditions,
+                    const void* shape, Cursor& out) {
+    auto& impl = db.impl();
+    Cached* c = nullptr;
+    auto& shapes = impl.shapes;
     if (auto it = shape ? shapes.find(shape) : shapes.end(); it != shapes.end()) {
-        opened = {it->second.first, it->second.second};
-        sqlite3_reset(opened.cached->stmt);
-        sqlite3_clear_bindings(opened.cached->stmt);
-    } else {
-        opened = PrepareSelect(db, source, {}, conditions, false);
-        if (shape) shapes.emplace(shape, std::make_pair(opened.cached, opened.isView));
-    }
-    rs.isView_ = opened.isView;
-    auto* stmt = opened.cached->stmt;
-    auto& impl = db.impl();
-    for (std::size_t i = 0; i < conditions.size(); ++i) {
-        const Condition& c = conditions[i];
-        int index = static_cast<int>(i + 1);
-        if (c.kind == Condition::Kind::Text) {
-            if (sqlite3_bind_text(stmt, index, c.text.data(), static_cast<int>(c.text.size()),
-                                  SQLITE_STATIC) != SQLITE_OK)
-                impl.Fail();
-        } else {
-            if (sqlite3_bind_int64(stmt, index, c.number) != SQLITE_OK) impl.Fail();
-        }
-    }
-    rs.Load(stmt, opened.isView ? 0 : 1);
-    Connection::Impl::Refresh(*opened.cached);
-    rs.columns_ = opened.cached->columns;
-    if (rs.isView_ && access == Access::Updatable) {
-        // Remember where each column of the stored query comes from, to delete its row.
-        for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-            const char* table = sqlite3_column_table_name(stmt, i);
-            const char* origin = sqlite3_column_origin_name(stmt, i);
-            if (!table || !origin) continue;
-            if (rs.baseTable_.empty()) rs.baseTable_ = table;
-            if (rs.baseTable_ == table) rs.origins_.emplace_back(i, origin);
-        }
-    }
-    return rs;
-}
-
-Recordset Recordset::ForAppend(Connection& db, std::string_view table) {
-    Recordset rs;
-    rs.db_ = &db;
-    rs.source_ = table;
-    rs.access_ = Access::Table;
-    auto& impl = db.impl();
-    auto& c = impl.PrepareOrFail("SELECT * FROM " + QuoteIdent(table) + " LIMIT 0");
-    // Stepping lets the engine recompile the statement when the table changed.
-    if (sqlite3_step(c.stmt) == SQLITE_ERROR) {
-        std::string message = sqlite3_errmsg(impl.db);
-        sqlite3_reset(c.stmt);
-        throw Error(message);
-    }
-    sqlite3_reset(c.stmt);
-    Connection::Impl::Refresh(c);
-    rs.columns_ = c.columns;
-    return rs;
-}
-
-const Value& Recordset::Field(std::string_view name) const {
-    int pos = columns_ ? columns_->Find(name) : -1;
-    if (pos < 0) throw Error("Item not found in this collection: " + std::string(name));
-    return FieldAt(pos);
-}
-
-const Value& Recordset::FieldAt(int position) const {
-    if (current_ >= rowCount_) throw Error("No current record.");
-    return cells_[current_ * width_ + static_cast<std::size_t>(position)];
-}
-
-void Recordset::AddNew() {
-    pendingRow_ = true;
-    pending_.clear();
-    pendingSet_.assign(columns_ ? columns_->names.size() : 0, false);
-    pending_.reserve(pendingSet_.size());
-}
-
-void Recordset::Set(std::string_view column, Value value) {
-    int pos = columns_ ? columns_->Find(column) : -1;
-    if (pos < 0) throw Error("Item not found in this collection: " + std::string(column));
-    SetAt(pos, std::move(value));
-}
-
-void Recordset::SetAt(int position, Value value) {
-    if (!pendingRow_) throw Error("Update or CancelUpdate without AddNew or Edit.");
-    // A column set again replaces its value; the bitmap keeps that check cheap.
-    auto p = static_cast<std::size_t>(position);
-    if (p < pendingSet_.size() && pendingSet_[p]) {
-        for (auto& [pos, v] : pending_)
-            if (pos == position) v = std::move(value);
-        return;
-    }
-    if (p >= pendingSet_.size()) pendingSet_.resize(p + 1);
-    pendingSet_[p] = true;
-    pending_.emplace_back(position, std::move(value));
-}
-
-void Recordset::Update() {
-    if (!pendingRow_) throw Error("Update or CancelUpdate without AddNew or Edit.");
-    pendingRow_ = false;
-    auto& impl = db_->impl();
-    // Insert statements are kept per table and set of columns; the text is built once.
-    std::string key = source_;
-    key += '\0';
-    for (const auto& [pos, v] : pending_)
-        key.append(reinterpret_cast<const char*>(&pos), sizeof pos);
-    auto found = impl.inserts.find(key);
-    Connection::Impl::Cached* c = found != impl.inserts.end() ? found->second : nullptr;
-    if (c) {
+        c = it->second;
         sqlite3_reset(c->stmt);
         sqlite3_clear_bindings(c->stmt);
     } else {
-        std::string sql = "INSERT INTO " + QuoteIdent(source_);
-        if (pending_.empty()) {
-            sql += " DEFAULT VALUES";
-        } else {
-            std::string values;
-            sql += " (";
-            for (std::size_t i = 0; i < pending_.size(); ++i) {
-                if (i) {
-                    sql += ", ";
-                    values += ", ";
-                }
-                sql += QuoteIdent(columns_->names[static_cast<std::size_t>(pending_[i].first)]);
-                values += "?" + std::to_string(i + 1);
-            }
-            sql += ") VALUES (" + values + ")";
-        }
-        c = &impl.PrepareOrFail(sql);
-        impl.inserts.emplace(std::move(key), c);
+        if (Status st = PrepareSelect(db, source, {}, conditions, true, c, true); !st.Ok())
+            return st;
+        if (shape) shapes.emplace(shape, c);
     }
-    for (std::size_t i = 0; i < pending_.size(); ++i)
-        impl.Bind(c->stmt, static_cast<int>(i + 1), pending_[i].second);
-    impl.Run(c->stmt);
-    sqlite3_clear_bindings(c->stmt);
-    pending_.clear();
+    if (out.stmt_) sqlite3_reset(static_cast<sqlite3_stmt*>(out.stmt_));
+    out.stmt_ = c->stmt;
+    out.hasRow_ = false;
+    if (Status st = impl.BindConditions(c->stmt, conditions); !st.Ok()) return st;
+    const int rc = sqlite3_step(c->stmt);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) return impl.Failure();
+    // A recompiled statement (another connection changed the table) names its columns anew.
+    Connection::Impl::Refresh(*c);
+    out.columns_ = c->columns;
+    out.hasRow_ = rc == SQLITE_ROW;
+    out.row_ = RowView(c->stmt, c->isView ? 0 : 1);
+    return {};
 }
 
-void Recordset::Delete() {
-    if (access_ == Access::ReadOnly)
-        throw Error("Operation is not supported for this type of object.");
-    if (current_ >= rowCount_) throw Error("No current record.");
+// ---------------------------------------------------------------------------------------
+// Appending
+
+Status RowWriter::Open(Connection& db, std::string_view table, RowWriter& out) {
+    auto& impl = db.impl();
+    Cached* c = nullptr;
+    if (Status st = impl.Prepare("SELECT * FROM " + QuoteIdent(table) + " LIMIT 0", 0, c); !st.Ok())
+        return st;
+    // Stepping lets the engine recompile the statement when the table changed.
+    const int rc = sqlite3_step(c->stmt);
+    sqlite3_reset(c->stmt);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) return impl.Failure();
+    Connection::Impl::Refresh(*c);
+    out.db_ = &db;
+    out.table_ = table;
+    out.columns_ = c->columns;
+    out.pending_.clear();
+    return {};
+}
+
+void RowWriter::Set(int position, Value value) {
+    // A column set again replaces its value.
+    for (auto& [pos, v] : pending_)
+        if (pos == position) {
+            v = std::move(value);
+            return;
+        }
+    pending_.emplace_back(position, std::move(value));
+}
+
+Status RowWriter::Insert() {
     auto& impl = db_->impl();
-    if (!isView_) {
-        auto& c = impl.PrepareOrFail("DELETE FROM " + QuoteIdent(source_) + " WHERE rowid = ?1");
-        sqlite3_bind_int64(c.stmt, 1, rowids_[current_]);
-        impl.Run(c.stmt);
-        return;
+    // The statement text names the columns set; it is prepared once per set of columns.
+    std::string sql = "INSERT INTO " + QuoteIdent(table_);
+    if (pending_.empty()) {
+        sql += " DEFAULT VALUES";
+    } else {
+        std::string values;
+        sql += " (";
+        for (std::size_t i = 0; i < pending_.size(); ++i) {
+            if (i) {
+                sql += ", ";
+                values += ", ";
+            }
+            sql += QuoteIdent(columns_->names[static_cast<std::size_t>(pending_[i].first)]);
+            values += "?" + std::to_string(i + 1);
+        }
+        sql += ") VALUES (" + values + ")";
     }
-    // A row of a stored query: delete the first base-table row holding the same values.
-    if (baseTable_.empty() || origins_.empty())
-        throw Error("Cannot delete from the query " + source_ + ": it has no base table.");
-    std::string sql = "SELECT rowid FROM " + QuoteIdent(baseTable_) + " WHERE ";
-    for (std::size_t i = 0; i < origins_.size(); ++i) {
-        if (i) sql += " AND ";
-        sql += QuoteIdent(origins_[i].second) + " IS ?" + std::to_string(i + 1);
-    }
-    sql += " LIMIT 1";
-    auto& find = impl.PrepareOrFail(sql);
-    for (std::size_t i = 0; i < origins_.size(); ++i)
-        impl.Bind(find.stmt, static_cast<int>(i + 1), FieldAt(origins_[i].first));
-    int rc = sqlite3_step(find.stmt);
-    if (rc != SQLITE_ROW) {
-        std::string message =
-            rc == SQLITE_DONE ? "The record to delete no longer exists." : sqlite3_errmsg(impl.db);
-        sqlite3_reset(find.stmt);
-        throw Error(message);
-    }
-    sqlite3_int64 rowid = sqlite3_column_int64(find.stmt, 0);
-    sqlite3_reset(find.stmt);
-    auto& del = impl.PrepareOrFail("DELETE FROM " + QuoteIdent(baseTable_) + " WHERE rowid = ?1");
-    sqlite3_bind_int64(del.stmt, 1, rowid);
-    impl.Run(del.stmt);
+    Cached* c = nullptr;
+    if (Status st = impl.Prepare(sql, 0, c); !st.Ok()) return st;
+    for (std::size_t i = 0; i < pending_.size(); ++i)
+        if (Status st = impl.Bind(c->stmt, static_cast<int>(i + 1), pending_[i].second); !st.Ok())
+            return st;
+    Status st = impl.Run(c->stmt);
+    sqlite3_clear_bindings(c->stmt);
+    pending_.clear();
+    return st;
 }
 
 // ---------------------------------------------------------------------------------------
 
-void CreateDatabase(const std::string& path, std::string_view script) {
-    if (access(path.c_str(), F_OK) == 0) throw Error("The file already exists: " + path);
+Status CreateDatabase(const std::string& path, std::string_view script) {
+    if (access(path.c_str(), F_OK) == 0)
+        return Status(StatusCode::Engine, "The file already exists: " + path);
     std::string temp = path + ".creating";
     std::remove(temp.c_str());
     sqlite3* db = nullptr;
@@ -636,8 +667,10 @@ void CreateDatabase(const std::string& path, std::string_view script) {
         error = "could not move the new database into place";
     if (!error.empty()) {
         std::remove(temp.c_str());
-        throw Error("Unable to create the database " + path + ": " + error);
+        return Status(StatusCode::Engine, "Unable to create the database " + path + ": " + error,
+                      rc);
     }
+    return {};
 }
 
 }  // namespace OrvaneLib::dal

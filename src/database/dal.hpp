@@ -1,29 +1,23 @@
 // The data-access layer: the only code of the library that talks to the database engine.
 // It offers what the rules operations rely on: opening a rules file, whole-table and
-// query-result recordsets with an exact record count, column access by name with null cells,
-// appending a row and deleting the current row. Its interface carries no engine types, so a
-// different engine can stand behind it without touching clsDatabase.
+// query-result recordsets with an exact record count, a cursor on the first row that
+// matches a key, streamed scans of a few columns, appending a row and deleting the first
+// row that matches. Every operation returns a Status (the engine's result code and message
+// on failure); nothing is reported from here. Its interface carries no engine types.
 #pragma once
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
-namespace OrvaneLib::dal {
+#include "orvane/status.hpp"
 
-// A failure of the engine, with its description.
-class Error : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-    // True when the failure is a table or stored query that does not exist.
-    bool MissingTable() const { return std::string_view(what()).rfind("no such table", 0) == 0; }
-};
+namespace OrvaneLib::dal {
 
 // One cell or parameter value.
 class Value {
@@ -56,7 +50,6 @@ class Value {
     std::int64_t AsInt() const { return i_; }         // valid for Type::Integer
     double AsReal() const { return d_; }              // valid for Type::Real
     const std::string& AsText() const { return s_; }  // valid for Type::Text
-    std::string& MutableText() { return s_; }
 
   private:
     Type type_ = Type::Null;
@@ -65,9 +58,9 @@ class Value {
     std::string s_;
 };
 
-// The column names of one statement's result, shared by the recordsets it produces.
-// `generation` changes whenever the engine had to recompile the statement, so callers
-// may cache positions against (pointer, generation).
+// The column names of one statement's result, shared by the recordsets it produces. A new
+// set is made whenever the engine had to recompile the statement (another connection changed
+// the table), so positions cached against a set stay right for it.
 struct Columns {
     std::vector<std::string> names;
     int Find(std::string_view name) const;  // case-insensitive; -1 when absent
@@ -90,19 +83,35 @@ struct Columns {
 
 class Connection;
 
-// The current row of a scan, read in place.
+// The current row of a statement, read in place.
 class RowView {
   public:
-    explicit RowView(void* stmt, int skip) : stmt_(stmt), skip_(skip) {}
+    RowView() = default;
+    RowView(void* stmt, int skip) : stmt_(stmt), skip_(skip) {}
     Value::Type TypeAt(int position) const;
-    std::string_view TextAt(int position) const;  // a Text cell's bytes
+    std::string_view TextAt(int position) const;  // a Text cell's bytes (numbers as text)
     std::int64_t IntAt(int position) const;
     double RealAt(int position) const;
     Value ValueAt(int position) const;
 
   private:
-    void* stmt_;
-    int skip_;
+    void* stmt_ = nullptr;
+    int skip_ = 0;
+};
+
+// A callable taking (row id, row) and returning a Status, passed without allocation.
+class RowSink {
+  public:
+    template <class F>
+    RowSink(F& f)  // NOLINT: a sink is made from a caller's lambda in place
+        : object_(&f), call_([](void* o, std::int64_t id, const RowView& row) {
+              return (*static_cast<F*>(o))(id, row);
+          }) {}
+    Status operator()(std::int64_t id, const RowView& row) const { return call_(object_, id, row); }
+
+  private:
+    void* object_;
+    Status (*call_)(void*, std::int64_t, const RowView&);
 };
 
 struct ScanResult {
@@ -114,10 +123,10 @@ struct ScanResult {
 
 // Streams the rows of a table or stored query, reading only the named columns, without
 // keeping them. `positions` receives each named column's position in the row (-1 when the
-// source lacks it). `row` gets the row id (0 for stored queries) and the row.
-ScanResult Scan(Connection& db, std::string_view source, std::span<const std::string_view> columns,
-                std::vector<int>& positions,
-                const std::function<void(std::int64_t, const RowView&)>& row);
+// source lacks it). `sink` gets the row id (0 for stored queries) and the row; a failure it
+// returns ends the scan.
+Status Scan(Connection& db, std::string_view source, std::span<const std::string_view> columns,
+            std::vector<int>& positions, RowSink sink, ScanResult& result);
 
 // How a recordset is opened: a whole table, or a query result that may or may not be
 // updated (only deletion of the current row is ever asked of it).
@@ -133,6 +142,7 @@ struct Condition {
     std::int64_t number = 0;
 };
 
+// Every row of a source loaded at once, with an exact record count.
 class Recordset {
   public:
     Recordset();
@@ -141,16 +151,10 @@ class Recordset {
     ~Recordset();
 
     // Every row of a table or stored query, in the table's (or the query's) order.
-    static Recordset Open(Connection& db, std::string_view source, Access access);
+    static Status Open(Connection& db, std::string_view source, Access access, Recordset& out);
     // The rows of a table or stored query that match every condition, in its order.
-    // `shape`, when given, identifies the caller's statement shape (same source and the same
-    // condition columns and kinds every time), so its statement is found without building
-    // its text again.
-    static Recordset Lookup(Connection& db, std::string_view source,
-                            std::span<const Condition> conditions, Access access,
-                            const void* shape = nullptr);
-    // A table opened only to append rows: knows the table's columns, loads no rows.
-    static Recordset ForAppend(Connection& db, std::string_view table);
+    static Status Lookup(Connection& db, std::string_view source,
+                         std::span<const Condition> conditions, Access access, Recordset& out);
 
     long RecordCount() const { return static_cast<long>(rowCount_); }
     bool EndOfRows() const { return current_ >= rowCount_; }
@@ -158,25 +162,13 @@ class Recordset {
     void MoveNext() {
         if (current_ < rowCount_) ++current_;
     }
-
     const Columns& ColumnSet() const { return *columns_; }
-    const std::shared_ptr<const Columns>& ColumnsHandle() const { return columns_; }
     bool HasField(std::string_view name) const { return columns_ && columns_->Find(name) >= 0; }
-    bool HasRow() const { return current_ < rowCount_; }
-    // The current row's cell; throws Error when the column does not exist or no row is current.
-    const Value& Field(std::string_view name) const;
-    const Value& FieldAt(int position) const;  // position from ColumnSet()
-    Value& MutableFieldAt(int position) { return const_cast<Value&>(FieldAt(position)); }
-
-    // Appending: AddNew starts a pending row, Set fills it (a missing column throws),
-    // Update stores it (a refusal by the engine throws and nothing is stored).
-    void AddNew();
-    void Set(std::string_view column, Value value);
-    void SetAt(int position, Value value);  // position from ColumnSet()
-    void Update();
+    // The current row's cell; nullptr when the column does not exist or no row is current.
+    const Value* Field(std::string_view name) const;
 
     // Deletes the current row (for a stored query, the row of its base table it came from).
-    void Delete();
+    Status Delete();
 
   private:
     Connection* db_ = nullptr;
@@ -189,43 +181,88 @@ class Recordset {
     std::size_t width_ = 0;
     std::size_t rowCount_ = 0;
     std::size_t current_ = 0;
-    bool pendingRow_ = false;
-    std::vector<std::pair<int, Value>> pending_;  // column position and value
-    std::vector<bool> pendingSet_;                // which positions pending_ holds
     // For a stored query opened for update: the base table and, per column, its origin.
     std::string baseTable_;
     std::vector<std::pair<int, std::string>> origins_;
 
-    void Load(void* stmt, int skip);
+    Status Load(void* stmt, int skip);
+};
+
+// The first row of a table that matches every condition (its lowest row id), read in place
+// from the engine's statement, which is released when the cursor goes.
+class Cursor {
+  public:
+    Cursor() = default;
+    Cursor(const Cursor&) = delete;
+    Cursor& operator=(const Cursor&) = delete;
+    ~Cursor();
+
+    // `shape` identifies the caller's statement shape (the same source and the same
+    // condition columns and kinds every time), so its statement is found without building
+    // its text again.
+    static Status Seek(Connection& db, std::string_view source,
+                       std::span<const Condition> conditions, const void* shape, Cursor& out);
+
+    bool HasRow() const { return hasRow_; }
+    const RowView& Row() const { return row_; }
+    const Columns& ColumnSet() const { return *columns_; }
+
+  private:
+    void* stmt_ = nullptr;
+    RowView row_;
+    bool hasRow_ = false;
+    std::shared_ptr<const Columns> columns_;
+};
+
+// Appending one row to a table: its columns, the values to store by position, then Insert.
+class RowWriter {
+  public:
+    static Status Open(Connection& db, std::string_view table, RowWriter& out);
+    const Columns& ColumnSet() const { return *columns_; }
+    void Set(int position, Value value);  // position from ColumnSet()
+    // Stores the row; a refusal by the engine (a constraint, a full disk) stores nothing.
+    Status Insert();
+
+  private:
+    Connection* db_ = nullptr;
+    std::string table_;
+    std::shared_ptr<const Columns> columns_;
+    std::vector<std::pair<int, Value>> pending_;  // column position and value
 };
 
 // An open rules database.
 class Connection {
   public:
     // Opens an existing database file for reading and writing; a file that is missing,
-    // unreadable or not a database throws Error with a clear description.
-    explicit Connection(const std::string& path);
+    // unreadable or not a database fails with a clear description.
+    static Status Open(const std::string& path, std::unique_ptr<Connection>& out);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
     const std::string& Path() const { return path_; }
-    // True when a table or stored query of that name exists (letter case ignored).
-    bool HasObject(std::string_view name);
+    // Whether a table or stored query of that name exists (letter case ignored).
+    Status HasObject(std::string_view name, bool& exists);
     // Runs a script of SQL statements.
-    void Execute(std::string_view sql);
+    Status Execute(std::string_view sql);
     // Deletes every row of a table.
-    void DeleteAll(std::string_view table);
+    Status DeleteAll(std::string_view table);
+    // Deletes the first row of a table (its lowest row id) or stored query (the row of its
+    // base table it came from) that matches every condition, in one step, so no other
+    // connection's change can come between finding the row and deleting it. `found` tells
+    // whether a row matched.
+    Status DeleteFirst(std::string_view source, std::span<const Condition> conditions, bool& found);
 
-    void Begin();
-    void Commit();
-    void Rollback();
+    Status Begin();
+    Status Commit();
+    Status Rollback();
     bool InTransaction() const;
 
     struct Impl;
     Impl& impl() { return *impl_; }
 
   private:
+    explicit Connection(std::string path);
     std::string path_;
     std::unique_ptr<Impl> impl_;
 };
@@ -237,10 +274,14 @@ void SetBusyTimeout(int milliseconds);
 int BusyTimeout();
 
 // Creates a new database file at `path` and runs `script` in it; the file appears only
-// when the whole script succeeded. Throws Error when the file exists or anything fails.
-void CreateDatabase(const std::string& path, std::string_view script);
+// when the whole script succeeded. Fails when the file exists or anything fails.
+Status CreateDatabase(const std::string& path, std::string_view script);
 
 // Quotes an identifier for use in SQL text.
 std::string QuoteIdent(std::string_view name);
+
+// A failure of the engine, as a status: NoTable for a table or stored query that does not
+// exist, Engine otherwise.
+Status EngineFailure(int code, std::string message);
 
 }  // namespace OrvaneLib::dal

@@ -1,13 +1,14 @@
-// Record kinds at run time: the table descriptions seen through a small public interface.
+// Record kinds at run time: the kind descriptions seen through a small public interface.
 #include "orvane/kinds.hpp"
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <stdexcept>
 
 #include "database/table.hpp"
+#include "host/internal.hpp"
 #include "orvane/database.hpp"
-#include "orvane/detail/record.hpp"
 
 namespace OrvaneLib {
 
@@ -19,33 +20,25 @@ static_assert(static_cast<int>(FieldType::Integer) == static_cast<int>(FieldKind
                   static_cast<int>(FieldType::Block) == static_cast<int>(FieldKind::Block),
               "the public field kinds follow the library's field types");
 
-const detail::FieldDesc& FieldOf(const detail::TableKind& kind, const std::string& name) {
-    const detail::FieldDesc* f = kind.record->Find(name);
+const detail::Field& FieldOf(const detail::TableKind& kind, const std::string& name) {
+    const detail::Field* f = kind.record->Find(name);
     if (!f)
         throw std::invalid_argument("No field " + name + " in " +
                                     std::string(kind.record->className));
     return *f;
 }
 
-// The record behind an Object, checked to be of the kind's class.
-const void* RecordOf(const detail::TableKind& kind, const Object& record) {
-    if (record.ClassName() != kind.record->className)
-        throw std::invalid_argument("A " + record.ClassName() + " is not a " +
-                                    std::string(kind.record->className));
-    return dynamic_cast<const void*>(&record);
-}
-
 std::vector<detail::KeyArg> KeyArgs(const detail::TableKind& kind,
                                     const std::vector<std::string>& keys,
                                     std::vector<std::int64_t>& numbers) {
     if (keys.size() != kind.keys.size())
-        throw std::invalid_argument(std::string(kind.name) + " takes " +
-                                    std::to_string(kind.keys.size()) + " key(s)");
+        throw std::invalid_argument(kind.name + " takes " + std::to_string(kind.keys.size()) +
+                                    " key(s)");
     std::vector<detail::KeyArg> args;
     numbers.resize(keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (kind.keys[i].number) {
-            numbers[i] = detail::VariantToInteger(keys[i]);
+        if (kind.keys[i]->type() != FieldType::Text) {
+            numbers[i] = VariantToInteger(keys[i]);
             args.emplace_back(numbers[i]);
         } else {
             args.emplace_back(keys[i]);
@@ -62,82 +55,116 @@ std::string Simplified(const std::string& name) {
     return out;
 }
 
+std::vector<FieldInfo> FieldsOf(const detail::RecordKind& record) {
+    std::vector<FieldInfo> fields;
+    for (const auto& f : record.fields)
+        if (f.shown)
+            fields.push_back({std::string(f.name), static_cast<FieldKind>(f.type()),
+                              std::string(f.column), f.line, f.key});
+    return fields;
+}
+
+// A number written in a field's text form, converted with the rules of the record files.
+std::int64_t Whole(const std::string& text, std::int64_t min, std::int64_t max) {
+    try {
+        return detail::ReadWhole(text, min, max);
+    } catch (const std::exception& e) {
+        throw std::invalid_argument(std::string(e.what()) + ": '" + text + "'");
+    }
+}
+
 }  // namespace
 
-std::string KindInfo::Name() const { return std::string(kind_->name); }
-std::string KindInfo::Table() const { return std::string(kind_->table); }
+std::string KindInfo::Name() const { return kind_->name; }
+std::string KindInfo::Table() const { return kind_->table; }
 std::string KindInfo::RecordClass() const { return std::string(kind_->record->className); }
 bool KindInfo::HasStation() const { return kind_->station; }
 bool KindInfo::HasDescript() const { return kind_->descript; }
-bool KindInfo::HasListFlag() const { return kind_->list.filter != detail::ListFilter::None; }
+bool KindInfo::HasListFlag() const { return kind_->desc->list.filter != detail::ListFilter::None; }
 
 std::vector<KeyInfo> KindInfo::Keys() const {
     std::vector<KeyInfo> keys;
-    for (const auto& k : kind_->keys)
-        keys.push_back({std::string(k.column), std::string(k.field), k.number});
+    for (const auto* k : kind_->keys)
+        keys.push_back(
+            {std::string(k->column), std::string(k->name), k->type() != FieldType::Text});
     return keys;
 }
 
-std::vector<FieldInfo> KindInfo::Fields() const {
-    std::vector<FieldInfo> fields;
-    for (const auto& f : kind_->record->fields)
-        if (f.shown) fields.push_back({std::string(f.name), static_cast<FieldKind>(f.slot.type)});
-    return fields;
+std::vector<FieldInfo> KindInfo::Fields() const { return FieldsOf(*kind_->record); }
+
+std::vector<FieldInfo> KindInfo::BlockFields(const std::string& field) const {
+    const detail::Field& f = FieldOf(*kind_, field);
+    if (f.type() != FieldType::Block) return {};
+    return FieldsOf(f.access->blockKind());
 }
 
 std::vector<FileLineInfo> KindInfo::FileLines() const {
     std::vector<FileLineInfo> lines;
-    for (const auto& l : kind_->record->lines) {
-        const char* form = l.form == detail::TextForm::Description ? "description"
-                           : l.form == detail::TextForm::Note      ? "note"
-                                                                   : "plain";
-        lines.push_back({std::string(l.field), static_cast<FieldKind>(l.slot->type), l.group, form});
+    for (const auto* l : kind_->record->lines) {
+        const char* form = l->form == detail::TextForm::Description ? "description"
+                           : l->form == detail::TextForm::Note      ? "note"
+                                                                    : "plain";
+        lines.push_back({std::string(l->name), static_cast<FieldKind>(l->type()), l->group, form});
     }
     return lines;
 }
 
-ListResult KindInfo::List(clsDatabase& db, bool flag) const {
+Result<ListResult> KindInfo::TryList(clsDatabase& db, bool flag) const {
     return detail::ListRows(*db.state_, *kind_, flag);
+}
+
+Result<std::shared_ptr<Object>> KindInfo::TryRead(clsDatabase& db,
+                                                  const std::vector<std::string>& keys,
+                                                  bool bDescript, bool bStation) const {
+    std::vector<std::int64_t> numbers;
+    auto args = KeyArgs(*kind_, keys, numbers);
+    return detail::ReadRow(*db.state_, *kind_, args, bDescript, bStation);
+}
+
+Status KindInfo::TryAdd(clsDatabase& db, const Object& record) const {
+    return detail::AddRow(*db.state_, *kind_, &record);
+}
+
+Status KindInfo::TryDelete(clsDatabase& db, const std::vector<std::string>& keys,
+                           bool bStation) const {
+    std::vector<std::int64_t> numbers;
+    auto args = KeyArgs(*kind_, keys, numbers);
+    return detail::DeleteRow(*db.state_, *kind_, args, bStation);
+}
+
+ListResult KindInfo::List(clsDatabase& db, bool flag) const {
+    return db.state_->Reported(TryList(db, flag));
 }
 
 std::shared_ptr<Object> KindInfo::Read(clsDatabase& db, const std::vector<std::string>& keys,
                                        bool bDescript, bool bStation) const {
-    std::vector<std::int64_t> numbers;
-    auto args = KeyArgs(*kind_, keys, numbers);
-    if (args.size() == 1)
-        return detail::ReadRow(*db.state_, *kind_, {args[0]}, bDescript, bStation);
-    return detail::ReadRow(*db.state_, *kind_, {args[0], args[1]}, bDescript, bStation);
+    return db.state_->Reported(TryRead(db, keys, bDescript, bStation));
 }
 
 void KindInfo::Add(clsDatabase& db, const Object& record) const {
-    detail::AddRow(*db.state_, *kind_, RecordOf(*kind_, record));
+    db.state_->Report(TryAdd(db, record));
 }
 
 void KindInfo::Delete(clsDatabase& db, const std::vector<std::string>& keys, bool bStation) const {
-    std::vector<std::int64_t> numbers;
-    auto args = KeyArgs(*kind_, keys, numbers);
-    if (args.size() == 1)
-        detail::DeleteRow(*db.state_, *kind_, {args[0]}, bStation);
-    else
-        detail::DeleteRow(*db.state_, *kind_, {args[0], args[1]}, bStation);
+    db.state_->Report(TryDelete(db, keys, bStation));
 }
 
 std::shared_ptr<Object> KindInfo::NewRecord() const { return kind_->record->create(); }
 
 std::string KindInfo::FieldText(const Object& record, const std::string& field) const {
-    const void* r = RecordOf(*kind_, record);
-    const detail::Slot& s = FieldOf(*kind_, field).slot;
-    switch (s.type) {
+    kind_->record->Check(record);
+    const detail::Access& a = *FieldOf(*kind_, field).access;
+    switch (a.type) {
         case FieldType::Text:
         case FieldType::List:
-            return s.getText(r);
+            return a.getText(record);
         case FieldType::Boolean:
-            return s.getInt(r) ? "True" : "False";
+            return a.getInt(record) ? "True" : "False";
         case FieldType::Integer:
         case FieldType::Long:
-            return std::to_string(s.getInt(r));
+            return std::to_string(a.getInt(record));
         case FieldType::Single: {
-            std::string text = detail::PrintSingle(s.getReal(r));
+            std::string text = detail::PrintSingle(a.getReal(record));
             text.erase(0, text.find_first_not_of(' '));
             text.erase(text.find_last_not_of(' ') + 1);
             if (text.rfind(".", 0) == 0) text.insert(0, "0");
@@ -146,7 +173,7 @@ std::string KindInfo::FieldText(const Object& record, const std::string& field) 
         }
         case FieldType::Modifiers: {
             std::string text;
-            for (int i = 0; i < 6; ++i) text += (i ? "|" : "") + std::to_string(s.getAt(r, i));
+            for (int i = 0; i < 6; ++i) text += (i ? "|" : "") + std::to_string(a.getAt(record, i));
             return text;
         }
         case FieldType::Block:
@@ -155,17 +182,85 @@ std::string KindInfo::FieldText(const Object& record, const std::string& field) 
     return {};
 }
 
+void KindInfo::SetFieldText(Object& record, const std::string& field,
+                            const std::string& text) const {
+    kind_->record->Check(record);
+    const detail::Access& a = *FieldOf(*kind_, field).access;
+    switch (a.type) {
+        case FieldType::Text:
+        case FieldType::List:
+            a.setText(record, text);
+            return;
+        case FieldType::Boolean:
+            try {
+                a.setInt(record, detail::TextToBoolean(text) ? 1 : 0);
+            } catch (const std::exception&) {
+                throw std::invalid_argument(field + " must be True or False: '" + text + "'");
+            }
+            return;
+        case FieldType::Integer:
+            a.setInt(record, Whole(text, std::numeric_limits<Integer>::min(),
+                                   std::numeric_limits<Integer>::max()));
+            return;
+        case FieldType::Long:
+            a.setInt(record, Whole(text, std::numeric_limits<Long>::min(),
+                                   std::numeric_limits<Long>::max()));
+            return;
+        case FieldType::Single:
+            try {
+                a.setReal(record, detail::ReadSingle(text));
+            } catch (const std::exception& e) {
+                throw std::invalid_argument(std::string(e.what()) + ": '" + text + "'");
+            }
+            return;
+        case FieldType::Modifiers: {
+            Integer values[6] = {};
+            std::size_t start = 0;
+            for (int i = 0; i < 6; ++i) {
+                const std::size_t bar = text.find('|', start);
+                if ((bar == std::string::npos) != (i == 5))
+                    throw std::invalid_argument(field + " takes six numbers joined by '|': '" +
+                                                text + "'");
+                values[i] =
+                    static_cast<Integer>(Whole(text.substr(start, bar - start), -32768, 32767));
+                start = bar + 1;
+            }
+            for (int i = 0; i < 6; ++i) a.setAt(record, i, values[i]);
+            return;
+        }
+        case FieldType::Block:
+            throw std::invalid_argument(field + " is a block of its own fields, not a text");
+    }
+}
+
 const Object* KindInfo::FieldObject(const Object& record, const std::string& field) const {
-    const detail::Slot& s = FieldOf(*kind_, field).slot;
-    return s.object ? s.object(RecordOf(*kind_, record)) : nullptr;
+    kind_->record->Check(record);
+    const detail::Access& a = *FieldOf(*kind_, field).access;
+    if (a.list) return a.list(record);
+    if (a.nested) return a.nested(record);
+    return nullptr;
+}
+
+const EncodedList* KindInfo::FieldList(const Object& record, const std::string& field) const {
+    kind_->record->Check(record);
+    const detail::Access& a = *FieldOf(*kind_, field).access;
+    return a.list ? a.list(record) : nullptr;
+}
+
+Status KindInfo::TrySave(const Object& record, const std::string& fileName) const {
+    return detail::SaveRecord(record, *kind_->record, fileName);
+}
+
+Status KindInfo::TryLoad(Object& record, const std::string& fileName) const {
+    return detail::LoadRecord(record, *kind_->record, fileName);
 }
 
 void KindInfo::Save(const Object& record, const std::string& fileName) const {
-    detail::SaveRecord(RecordOf(*kind_, record), *kind_->record, fileName);
+    detail::ShowFileFailure("Save", TrySave(record, fileName));
 }
 
 void KindInfo::Load(Object& record, const std::string& fileName) const {
-    detail::LoadRecord(const_cast<void*>(RecordOf(*kind_, record)), *kind_->record, fileName);
+    detail::ShowFileFailure("Load", TryLoad(record, fileName));
 }
 
 std::vector<KindInfo> RecordKinds() {

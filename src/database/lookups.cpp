@@ -72,62 +72,86 @@ constexpr const char* kAbilityEmptyKey = "An Ability Search field was not corret
 constexpr const char* kAbilityQuery = "Select * From qryAbility Where qryAbility.Name = ";
 constexpr const char* kAbilityTable = "Select * From tblAbility Where tblAbility.Name = ";
 
+// The lookup tables that Clear empties, with the record kinds' tables.
+[[maybe_unused]] const bool kCleared =
+    detail::RegisterClearedTable("tblColors", detail::ClearGroup::Base) &&
+    detail::RegisterClearedTable("tblLanguages", detail::ClearGroup::Base) &&
+    detail::RegisterClearedTable("tblAbility", detail::ClearGroup::Weapons);
+
+Status Labelled(Status st, const std::string& label) {
+    if (st.Label().empty()) st.WithLabel(label);
+    return st;
+}
+
+// The open check and, for a vocabulary whose table is optional, the table test: `go` is
+// false when the operation has nothing to do (silently, unless the status says otherwise).
+Status Ready(DatabaseState& s, const char* table, bool tableTest, bool& go) {
+    go = false;
+    if (Status st = s.EnsureOpen(); !st.Ok()) return st;
+    bool exists = true;
+    if (tableTest)
+        if (Status st = s.TableExists(table, exists); !st.Ok()) return st;
+    go = exists;
+    return {};
+}
+
 // Lists one column of a table or stored query, indices 1 to N.
-ListResult ListColumn(DatabaseState& s, const char* source, const char* column, const char* label,
-                      const char* emptyMessage) {
-    try {
-        std::vector<std::string> values = detail::ColumnValues(*s.dbData, source, column);
-        if (values.empty()) {
-            s.ReportError(label, emptyMessage);
-            return {};
-        }
-        return ListResult(1, std::move(values));
-    } catch (const std::exception& e) {
-        s.ReportError(label, e.what());
-        return {};
-    }
+Result<ListResult> ListColumn(DatabaseState& s, const char* source, const char* column,
+                              const char* label, const char* emptyMessage) {
+    std::vector<std::string> values;
+    if (Status st = detail::ColumnValues(*s.dbData, source, column, values); !st.Ok())
+        return {Labelled(st, label)};
+    if (values.empty()) return {Status(StatusCode::Empty, emptyMessage).WithLabel(label)};
+    return {{}, ListResult(1, std::move(values))};
 }
 
 ListResult List(DatabaseState& s, const Lookup& k) {
-    if (!s.EnsureOpen()) return {};
-    if (k.tableTest && !s.TableExists(k.table)) return {};
-    return ListColumn(s, k.table, k.column, k.listLabel, k.emptyTable);
+    bool go = false;
+    if (Status st = Ready(s, k.table, k.tableTest, go); !st.Ok() || !go) {
+        s.Report(st);
+        return {};
+    }
+    return s.Reported(ListColumn(s, k.table, k.column, k.listLabel, k.emptyTable));
 }
 
 // Appends one row; `extra` adds the second column of the vocabularies that have one.
+Status AppendRow(DatabaseState& s, const char* table, const char* column, const std::string& value,
+                 const char* extraColumn, Integer extra) {
+    dal::RowWriter writer;
+    if (Status st = dal::RowWriter::Open(*s.dbData, table, writer); !st.Ok()) return st;
+    for (const auto& [name, v] :
+         {std::pair<const char*, dal::Value>{column, dal::Value::Text(value)},
+          {extraColumn, dal::Value::Int(extra)}}) {
+        if (!name) continue;
+        const int p = writer.ColumnSet().Find(name);
+        if (p < 0)
+            return Status(StatusCode::Engine,
+                          std::string("Item not found in this collection: ") + name);
+        writer.Set(p, v);
+    }
+    return writer.Insert();
+}
+
 void Add(DatabaseState& s, const Lookup& k, const std::string& value, const std::string& label,
          const char* extraColumn = nullptr, Integer extra = 0) {
     if (value.empty()) {
-        s.ReportError(label, k.addEmptyKey);
+        s.ReportError(label, k.addEmptyKey, false);
         return;
     }
-    if (!s.EnsureOpen()) return;
-    if (k.tableTest && !s.TableExists(k.table)) return;
-    try {
-        auto rs = dal::Recordset::ForAppend(*s.dbData, k.table);
-        rs.AddNew();
-        rs.Set(k.column, dal::Value::Text(value));
-        if (extraColumn) rs.Set(extraColumn, dal::Value::Int(extra));
-        rs.Update();
-    } catch (const std::exception& e) {
-        s.ReportError(label, e.what());
-    }
+    bool go = false;
+    Status st = Ready(s, k.table, k.tableTest, go);
+    if (st.Ok() && go)
+        st = Labelled(AppendRow(s, k.table, k.column, value, extraColumn, extra), label);
+    s.Report(st);
 }
 
 // Deletes the first row whose key column matches; a key that matches nothing is ignored.
-void DeleteFirst(DatabaseState& s, const char* source, const char* column, const std::string& key,
-                 const std::string& statement, const std::string& label) {
-    try {
-        s.SetSQL(statement);
-        dal::Condition cond{column, dal::Condition::Kind::Text, key};
-        auto rs = dal::Recordset::Lookup(*s.dbData, source, {&cond, 1}, dal::Access::Updatable);
-        if (rs.RecordCount() > 0) {
-            rs.MoveFirst();
-            rs.Delete();
-        }
-    } catch (const std::exception& e) {
-        s.ReportError(label, e.what());
-    }
+Status DeleteFirst(DatabaseState& s, const char* source, const char* column, const std::string& key,
+                   const std::string& statement) {
+    s.SetSQL(statement);
+    dal::Condition cond{column, dal::Condition::Kind::Text, key};
+    bool found = false;
+    return s.dbData->DeleteFirst(source, {&cond, 1}, found);
 }
 
 void Del(DatabaseState& s, const Lookup& k, const std::string& value) {
@@ -137,52 +161,69 @@ void Del(DatabaseState& s, const Lookup& k, const std::string& value) {
         s.ReportError(label, k.delEmptyKey);
         return;
     }
-    if (!s.EnsureOpen()) return;
-    if (k.tableTest && !s.TableExists(k.table)) return;
-    DeleteFirst(s, k.table, k.column, value, Quoted(k.statement, value), label);
+    bool go = false;
+    Status st = Ready(s, k.table, k.tableTest, go);
+    if (st.Ok() && go)
+        st = Labelled(DeleteFirst(s, k.table, k.column, value, Quoted(k.statement, value)), label);
+    s.Report(st);
 }
 
-// Reads one column of the first row matching a key; `found` is false when none matches.
-const dal::Value* FirstMatch(DatabaseState& s, dal::Recordset& rs, const char* source,
-                             const char* keyColumn, const std::string& key,
-                             const std::string& statement, const char* column) {
+// The first row of a source whose key column matches: `found` false when none does, else
+// `value` is its cell of `column`.
+Status FirstMatch(DatabaseState& s, const char* source, const char* keyColumn,
+                  const std::string& key, const std::string& statement, const char* column,
+                  bool& found, dal::Value& value) {
     s.SetSQL(statement);
     dal::Condition cond{keyColumn, dal::Condition::Kind::Text, key};
-    rs = dal::Recordset::Lookup(*s.dbData, source, {&cond, 1}, dal::Access::Updatable);
-    if (rs.RecordCount() == 0) return nullptr;
+    dal::Recordset rs;
+    found = false;
+    if (Status st =
+            dal::Recordset::Lookup(*s.dbData, source, {&cond, 1}, dal::Access::ReadOnly, rs);
+        !st.Ok())
+        return st;
+    if (rs.RecordCount() == 0) return {};
     rs.MoveFirst();
-    return &rs.Field(column);
+    const dal::Value* cell = rs.Field(column);
+    if (!cell)
+        return Status(StatusCode::Engine,
+                      std::string("Item not found in this collection: ") + column);
+    found = true;
+    value = *cell;
+    return {};
 }
 
 }  // namespace
 
 ListResult clsDatabase::AbilityList() {
     auto& s = *state_;
-    if (!s.EnsureOpen()) return {};
-    if (!s.TableExists("qryAbility"))
+    bool exists = false;
+    Status st = s.EnsureOpen();
+    if (st.Ok()) st = s.TableExists("qryAbility", exists);
+    if (!st.Ok()) {
+        s.Report(st);
+        return {};
+    }
+    if (!exists)
         return ListResult(
             0, {"Strength", "Dexterity", "Constitution", "Intelligence", "Wisdom", "Charisma"});
-    return ListColumn(s, "qryAbility", "Name", "Property Get: AbilityList",
-                      "There are no Ability Records in the Database!");
+    return s.Reported(ListColumn(s, "qryAbility", "Name", "Property Get: AbilityList",
+                                 "There are no Ability Records in the Database!"));
 }
 
 void clsDatabase::AddAbility(const std::string& strAbility, Integer iOrder) {
     auto& s = *state_;
     if (strAbility.empty()) {
         s.ReportError("Sub: AddAbility(" + strAbility + ", " + std::to_string(iOrder) + ")",
-                      kAbilityEmptyKey);
+                      kAbilityEmptyKey, false);
         return;
     }
-    if (!s.EnsureOpen() || !s.TableExists("tblAbility")) return;
-    try {
-        auto rs = dal::Recordset::ForAppend(*s.dbData, "tblAbility");
-        rs.AddNew();
-        rs.Set("Name", dal::Value::Text(strAbility));
-        rs.Set("Order", dal::Value::Int(iOrder));
-        rs.Update();
-    } catch (const std::exception& e) {
-        s.ReportError("Sub: AddAbility", e.what());
-    }
+    bool go = false;
+    Status st = Ready(s, "tblAbility", true, go);
+    if (st.Ok() && go)
+        st = Labelled(AppendRow(s, "tblAbility", "Name", strAbility, "Order", iOrder),
+                      "Sub: AddAbility")
+                 .WithoutStatement();
+    s.Report(st);
 }
 
 void clsDatabase::DelAbility(const std::string& strAbility) {
@@ -193,11 +234,19 @@ void clsDatabase::DelAbility(const std::string& strAbility) {
         s.ReportError(label, kAbilityEmptyKey);
         return;
     }
-    if (!s.EnsureOpen()) return;
-    if (s.TableExists("qryAbility"))
-        DeleteFirst(s, "qryAbility", "Name", strAbility, Quoted(kAbilityQuery, strAbility), label);
-    else if (s.TableExists("tblAbility"))
-        DeleteFirst(s, "tblAbility", "Name", strAbility, Quoted(kAbilityTable, strAbility), label);
+    Status st = s.EnsureOpen();
+    bool query = false, table = false;
+    if (st.Ok()) st = s.TableExists("qryAbility", query);
+    if (st.Ok() && !query) st = s.TableExists("tblAbility", table);
+    if (st.Ok() && query)
+        st = Labelled(
+            DeleteFirst(s, "qryAbility", "Name", strAbility, Quoted(kAbilityQuery, strAbility)),
+            label);
+    else if (st.Ok() && table)
+        st = Labelled(
+            DeleteFirst(s, "tblAbility", "Name", strAbility, Quoted(kAbilityTable, strAbility)),
+            label);
+    s.Report(st);
 }
 
 Integer clsDatabase::GetAbility(const std::string& strAbility) {
@@ -208,16 +257,21 @@ Integer clsDatabase::GetAbility(const std::string& strAbility) {
         s.ReportError(label, kAbilityEmptyKey);
         return 0;
     }
-    if (!s.EnsureOpen()) return 0;
-    try {
-        dal::Recordset rs;
-        const dal::Value* order = FirstMatch(s, rs, "qryAbility", "Name", strAbility,
-                                             Quoted(kAbilityQuery, strAbility), "Order");
-        return order ? detail::CellInteger(*order) : Integer{0};
-    } catch (const std::exception& e) {
-        s.ReportError(label, e.what());
+    if (Status st = s.EnsureOpen(); !st.Ok()) {
+        s.Report(st);
         return 0;
     }
+    bool found = false;
+    dal::Value order;
+    Status st = FirstMatch(s, "qryAbility", "Name", strAbility, Quoted(kAbilityQuery, strAbility),
+                           "Order", found, order);
+    try {
+        if (st.Ok() && found) return detail::CellInteger(order);
+    } catch (const std::exception& e) {
+        st = Status(StatusCode::BadValue, e.what());
+    }
+    s.Report(Labelled(st, label));
+    return 0;
 }
 
 ListResult clsDatabase::KeywordList() { return List(*state_, kKeywords); }
@@ -237,16 +291,21 @@ std::string clsDatabase::GetKeyword(const std::string& strKeyword) {
         s.ReportError(label, kKeywords.delEmptyKey);
         return {};
     }
-    if (!s.EnsureOpen()) return {};
-    try {
-        dal::Recordset rs;
-        const dal::Value* name = FirstMatch(s, rs, "tblKeywords", "Keyword", strKeyword,
-                                            Quoted(kKeywords.statement, strKeyword), "Name");
-        return name ? detail::CellText(*name) : std::string();
-    } catch (const std::exception& e) {
-        s.ReportError(label, e.what());
+    if (Status st = s.EnsureOpen(); !st.Ok()) {
+        s.Report(st);
         return {};
     }
+    bool found = false;
+    dal::Value name;
+    Status st = FirstMatch(s, "tblKeywords", "Keyword", strKeyword,
+                           Quoted(kKeywords.statement, strKeyword), "Name", found, name);
+    try {
+        if (st.Ok()) return found ? detail::CellText(name) : std::string();
+    } catch (const std::exception& e) {
+        st = Status(StatusCode::BadValue, e.what());
+    }
+    s.Report(Labelled(st, label));
+    return {};
 }
 
 ListResult clsDatabase::LanguageList() { return List(*state_, kLanguages); }

@@ -1,18 +1,30 @@
 // The record-table pattern: list, read, add and delete for every record kind, driven by
-// its table description.
+// its description. Each operation returns its status; nothing is shown from here.
 #include <algorithm>
+#include <cctype>
 #include <limits>
+#include <mutex>
 
 #include "database/convert.hpp"
 #include "database/table.hpp"
 
 namespace OrvaneLib::detail {
 
+// ---------------------------------------------------------------------------------------
+// Registration
+
 namespace {
+
 std::vector<TableFactory>& Registry() {
     static std::vector<TableFactory> tables;
     return tables;
 }
+
+std::vector<std::pair<std::string, ClearGroup>>& ClearedTables() {
+    static std::vector<std::pair<std::string, ClearGroup>> tables;
+    return tables;
+}
+
 }  // namespace
 
 bool RegisterTable(TableFactory factory) {
@@ -22,20 +34,129 @@ bool RegisterTable(TableFactory factory) {
 
 const std::vector<TableFactory>& RegisteredTables() { return Registry(); }
 
-void TableKind::Resolve() {
-    // Most kinds report the same texts on a delete as on a read; only the others name theirs.
-    if (delEmptyKey.empty()) delEmptyKey = readEmptyKey;
-    if (delNoMatch.empty()) delNoMatch = readNoMatch;
-    auto slotOf = [&](std::string_view field) {
-        const FieldDesc* f = record->Find(field);
-        if (!f)
-            throw std::logic_error("table " + std::string(table) + ": no field " +
-                                   std::string(field) + " in " + std::string(record->className));
-        return &f->slot;
-    };
-    for (auto& key : keys) key.slot = slotOf(key.field);
-    for (auto& column : columns) column.slot = slotOf(column.field);
+bool RegisterClearedTable(std::string_view table, ClearGroup group) {
+    auto& tables = ClearedTables();
+    for (const auto& [name, g] : tables)
+        if (name == table) return true;
+    tables.emplace_back(table, group);
+    return true;
 }
+
+std::vector<std::string> TablesCleared(ClearGroup group) {
+    // Record kinds register their tables when first built; build them all first.
+    static std::once_flag built;
+    std::call_once(built, [] {
+        for (auto factory : RegisteredTables()) factory();
+    });
+    std::vector<std::string> names;
+    for (const auto& [name, g] : ClearedTables())
+        if (g == group) names.push_back(name);
+    // In the order of their names, so the order does not hang on how the library was linked.
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// ---------------------------------------------------------------------------------------
+// Building a kind's table
+
+namespace {
+
+// "Special quality" -> "Special Quality", "Bonus-feat selection" -> "Bonus Feat Selection".
+std::string TitleCase(std::string_view name) {
+    std::string out(name);
+    bool start = true;
+    for (char& c : out) {
+        if (c == '-') c = ' ';
+        if (start) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        start = c == ' ';
+    }
+    return out;
+}
+
+std::string Or(std::string_view text, std::string fallback) {
+    return text.empty() ? std::move(fallback) : std::string(text);
+}
+
+}  // namespace
+
+TableKind MakeTable(const RecordKind& record, std::size_t tableIndex, OperationNames names,
+                    Shape shape) {
+    auto fault = [&](const std::string& what) {
+        throw std::logic_error("record kind " + std::string(record.className) + ": " + what);
+    };
+    if (tableIndex >= record.tables.size())
+        fault("it names no table " + std::to_string(tableIndex));
+    const TableDesc& d = record.tables[tableIndex];
+    TableKind k;
+    k.record = &record;
+    k.desc = &d;
+    k.name = d.name;
+    k.table = d.table;
+    k.station = d.station;
+    for (const auto& f : record.fields) {
+        if (f.key) k.keys.push_back(&f);
+        if (!f.column.empty()) k.columns.push_back(&f);
+        if (f.read == Read::IfDescript) k.descript = true;
+    }
+
+    // The shape of the operations' signatures must fit the keys.
+    auto isText = [](const Field* f) { return f->type() == FieldType::Text; };
+    bool fits = false;
+    switch (shape) {
+        case Shape::TEXT:
+        case Shape::TEXT_DESCRIBED:
+            fits = k.keys.size() == 1 && isText(k.keys[0]) && !k.station &&
+                   k.descript == (shape == Shape::TEXT_DESCRIBED);
+            break;
+        case Shape::TEXT_LEVEL:
+            fits = k.keys.size() == 2 && isText(k.keys[0]) && !isText(k.keys[1]) && !k.station;
+            break;
+        case Shape::TEXT_TEXT:
+            fits = k.keys.size() == 2 && isText(k.keys[0]) && isText(k.keys[1]) && !k.station;
+            break;
+        case Shape::NUMBER:
+            fits = k.keys.size() == 1 && !isText(k.keys[0]) && !k.station;
+            break;
+        case Shape::STATION_NUMBER:
+            fits = k.keys.size() == 1 && !isText(k.keys[0]) && k.station;
+            break;
+        case Shape::STATION_TEXT:
+            fits = k.keys.size() == 1 && isText(k.keys[0]) && k.station;
+            break;
+    }
+    if (!fits) fault("the operations of " + k.table + " do not fit its keys");
+
+    // Labels from the operations' names; messages from the noun.
+    const std::string noun = Or(d.noun, TitleCase(d.name));
+    const bool vowel = std::string_view("AEIOU").find(noun[0]) != std::string_view::npos;
+    const std::string article = vowel ? "an" : "a";
+    const bool flagged = d.list.filter != ListFilter::None;
+    k.listLabel = "Property Get: " + std::string(names.list) + (flagged ? "(" : "");
+    k.readLabel = Or(d.readMember, "Property Get: ") + std::string(names.read) + "(";
+    k.addLabel = "Property Let: " + std::string(names.add) + "(";
+    const bool method = k.keys.size() == 2 || k.station;
+    k.delLabel =
+        Or(d.delMember, method ? "Sub: " : "Property Let: ") + std::string(names.del) + "(";
+    k.emptyTable = Or(d.emptyTable, "There are no " + noun + " Records in the Database!");
+    k.readEmptyKey = Or(d.readEmptyKey, (vowel ? "An " : "A ") + noun +
+                                            " Search field was not corretly Identified.");
+    k.readNoMatch =
+        Or(d.readNoMatch, "Unable to locate " + article + " " + noun + " matching your criteria.");
+    k.delEmptyKey = Or(d.delEmptyKey, k.readEmptyKey);
+    k.delNoMatch = Or(d.delNoMatch, k.readNoMatch);
+    RegisterClearedTable(d.table, d.clear);
+    return k;
+}
+
+const std::vector<int>& TableKind::Positions(const dal::Columns& set) const {
+    return set.Positions(this, columns.size() * 2, [&](std::size_t j) {
+        const Field& c = *columns[j / 2];
+        return j % 2 == 0 ? c.column : c.altColumn;
+    });
+}
+
+// ---------------------------------------------------------------------------------------
+// Labels, keys and statement texts
 
 namespace {
 
@@ -44,8 +165,7 @@ std::string KeyText(const KeyArg& k) {
 }
 
 // "key1, key2[, station][, descript])"
-std::string Arguments(std::initializer_list<KeyArg> keys, const TableKind& kind, bool bStation,
-                      const bool* bDescript) {
+std::string Arguments(Keys keys, const TableKind& kind, bool bStation, const bool* bDescript) {
     std::string out;
     bool first = true;
     for (const auto& k : keys) {
@@ -67,118 +187,65 @@ std::string Literal(const KeyArg& k, char quote) {
 }
 
 // A missing key: an empty text, or a negative number where the kind does not accept one.
-bool MissingKey(const TableKind& kind, std::initializer_list<KeyArg> keys) {
-    std::size_t i = 0;
-    for (const auto& k : keys) {
-        const KeyDesc& d = kind.keys[i++];
-        if (k.isNumber ? (d.rejectNegative && k.number < 0) : k.text.empty()) return true;
+bool MissingKey(const TableKind& kind, Keys keys) {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const KeyArg& k = keys[i];
+        if (k.isNumber ? (kind.keys[i]->rejectNegative && k.number < 0) : k.text.empty())
+            return true;
     }
     return false;
 }
 
 bool Tested(const TableKind& kind, bool forRead) {
-    return kind.test == TableTest::All || (forRead && kind.test == TableTest::ReadOnly);
+    const TableTest test = kind.desc->test;
+    return test == TableTest::All || (forRead && test == TableTest::ReadOnly);
 }
 
-bool TableMissing(DatabaseState& s, const TableKind& kind, bool forRead) {
-    return Tested(kind, forRead) && !s.TableExists(kind.table);
+// The table test of kinds whose table is optional: an absent table is a quiet NoTable.
+Status TestTable(DatabaseState& s, const TableKind& kind, bool forRead) {
+    if (!Tested(kind, forRead)) return {};
+    bool exists = false;
+    if (Status st = s.TableExists(kind.table, exists); !st.Ok()) return st;
+    if (!exists) return Status(StatusCode::NoTable, "There is no table " + kind.table).MakeQuiet();
+    return {};
 }
 
-// A tested table that another connection dropped after the test: as silent as an absent one.
-bool DroppedMeanwhile(const TableKind& kind, bool forRead, const std::exception& e) {
-    const auto* error = dynamic_cast<const dal::Error*>(&e);
-    return error && error->MissingTable() && Tested(kind, forRead);
+// A failure of the operation: its label (unless a step with a label of its own failed, such
+// as opening the database), and quiet when a tested table vanished meanwhile (another
+// connection dropped it after the test), which is as silent as an absent one. Lists and adds
+// log no statement.
+Status Failed(Status st, const TableKind& kind, bool forRead, std::string label,
+              bool logsStatement = true) {
+    if (st.Label().empty()) {
+        st.WithLabel(std::move(label));
+        if (!logsStatement) st.WithoutStatement();
+    }
+    if (st.Code() == StatusCode::NoTable && Tested(kind, forRead)) st.MakeQuiet();
+    return st;
 }
 
-std::vector<dal::Condition> Conditions(const TableKind& kind, std::initializer_list<KeyArg> keys,
-                                       bool bStation) {
+std::vector<dal::Condition> Conditions(const TableKind& kind, Keys keys, bool bStation) {
     std::vector<dal::Condition> conds;
     conds.reserve(keys.size() + 1);
-    std::size_t i = 0;
-    for (const auto& k : keys) {
-        const KeyDesc& d = kind.keys[i++];
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const KeyArg& k = keys[i];
         if (k.isNumber)
-            conds.push_back({d.column, dal::Condition::Kind::Number, {}, k.number});
+            conds.push_back({kind.keys[i]->column, dal::Condition::Kind::Number, {}, k.number});
         else
-            conds.push_back({d.column, dal::Condition::Kind::Text, k.text, 0});
+            conds.push_back({kind.keys[i]->column, dal::Condition::Kind::Text, k.text, 0});
     }
     if (kind.station)
         conds.push_back({"Station", dal::Condition::Kind::Boolean, {}, bStation ? 1 : 0});
     return conds;
 }
 
-// Converts a cell into a field through its slot; a null fails.
-void Store(void* record, const Slot& slot, const dal::Value& v) {
-    switch (slot.type) {
-        case FieldType::Text:
-        case FieldType::List:
-            slot.setText(record, CellText(v));
-            break;
-        case FieldType::Boolean:
-            slot.setInt(record, CellBool(v) ? 1 : 0);
-            break;
-        case FieldType::Integer:
-            slot.setInt(record, CellInteger(v));
-            break;
-        case FieldType::Long:
-            slot.setInt(record, CellLong(v));
-            break;
-        case FieldType::Single:
-            slot.setReal(record, CellSingle(v));
-            break;
-        case FieldType::Modifiers:
-        case FieldType::Block:
-            throw std::logic_error("a table column cannot hold this field");
-    }
-}
-
-dal::Value ValueOf(const void* record, const Slot& slot) {
-    switch (slot.type) {
-        case FieldType::Text:
-        case FieldType::List:
-            return dal::Value::Text(slot.getText(record));
-        case FieldType::Boolean:
-            return dal::Value::Bool(slot.getInt(record) != 0);
-        case FieldType::Integer:
-        case FieldType::Long:
-            return dal::Value::Int(slot.getInt(record));
-        case FieldType::Single:
-            return dal::Value::Real(slot.getReal(record));
-        case FieldType::Modifiers:
-        case FieldType::Block:
-            break;
-    }
-    throw std::logic_error("a table column cannot hold this field");
-}
-
-bool HasValue(const void* record, const Slot& slot) {
-    if (slot.type == FieldType::List) return slot.hasValue(record);
-    if (slot.type == FieldType::Text) return !slot.getText(record).empty();
-    return true;
-}
-
-void SetKey(void* record, const KeyDesc& d, const KeyArg& k) {
-    if (k.isNumber)
-        d.slot->setInt(record, k.number);
-    else
-        d.slot->setText(record, std::string(k.text));
-}
-
-// Where each described column (and its other name) sits in a column set: two entries per
-// column, worked out once per column set.
-const std::vector<int>& ColumnPositions(const TableKind& kind, const dal::Columns& columns) {
-    return columns.Positions(&kind, kind.columns.size() * 2, [&](std::size_t j) {
-        const ColumnDesc& c = kind.columns[j / 2];
-        return j % 2 == 0 ? c.column : c.altColumn;
-    });
-}
-
 // Keeps what the statement text is made of; the text is built only if a failure is logged.
-void Pending(DatabaseState& s, const TableKind& kind, const StatementDesc& form,
-             std::initializer_list<KeyArg> keys, bool bStation) {
+void Pending(DatabaseState& s, const TableKind& kind, Form form, Keys keys, bool bStation,
+             std::string_view selectColumn = {}) {
     PendingStatement& p = s.pendingSQL;
     p.kind = &kind;
-    p.form = &form;
+    p.form = form;
+    p.selectColumn = selectColumn;
     p.count = 0;
     for (const auto& k : keys) {
         p.isNumber[p.count] = k.isNumber;
@@ -190,10 +257,8 @@ void Pending(DatabaseState& s, const TableKind& kind, const StatementDesc& form,
     s.sqlPending = true;
 }
 
-std::string Trimmed(const std::string& s) {
-    std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+Form DeleteForm(const TableKind& kind) {
+    return kind.desc->del == Form::Same ? kind.desc->read : kind.desc->del;
 }
 
 }  // namespace
@@ -202,16 +267,16 @@ std::string RenderStatement(const PendingStatement& p) {
     std::vector<KeyArg> keys;
     for (std::size_t i = 0; i < p.count; ++i)
         keys.push_back(p.isNumber[i] ? KeyArg(p.numbers[i]) : KeyArg(p.keys[i]));
-    return StatementText(*p.kind, *p.form, keys, p.station);
+    return StatementText(*p.kind, p.form, keys, p.station, p.selectColumn);
 }
 
-std::string StatementText(const TableKind& kind, const StatementDesc& st,
-                          std::span<const KeyArg> keys, bool bStation) {
-    const std::string t(kind.table);
-    const KeyArg& k1 = *keys.begin();
-    const std::string c1 = t + "." + std::string(kind.keys[0].column);
-    std::string select = st.selectColumn.empty() ? c1 : t + "." + std::string(st.selectColumn);
-    switch (st.form) {
+std::string StatementText(const TableKind& kind, Form form, Keys keys, bool bStation,
+                          std::string_view selectColumn) {
+    const std::string& t = kind.table;
+    const KeyArg& k1 = keys[0];
+    const std::string c1 = t + "." + std::string(kind.keys[0]->column);
+    std::string select = selectColumn.empty() ? c1 : t + "." + std::string(selectColumn);
+    switch (form) {
         case Form::A:
             return "SELECT " + t + ".*, " + select + " From " + t + " Where (((" + c1 +
                    ") = " + Literal(k1, '"') + "))";
@@ -231,17 +296,22 @@ std::string StatementText(const TableKind& kind, const StatementDesc& st,
         case Form::PairSingleQuote:
         case Form::PairDoubleQuote: {
             const KeyArg& k2 = keys[1];
-            const std::string c2 = t + "." + std::string(kind.keys[1].column);
-            if (st.form == Form::D)
+            const std::string c2 = t + "." + std::string(kind.keys[1]->column);
+            if (form == Form::D)
                 return "SELECT " + t + ".*, " + c1 + ", " + c2 + " From " + t + " WHERE (((" + c1 +
                        ")=" + Literal(k1, '"') + ") AND ((" + c2 + ")=" + Literal(k2, '"') + "));";
-            char q = st.form == Form::PairSingleQuote ? '\'' : '"';
+            char q = form == Form::PairSingleQuote ? '\'' : '"';
             return "SELECT " + t + ".* From " + t + " WHERE (((" + c1 + ")=" + Literal(k1, q) +
                    ") AND ((" + c2 + ")=" + Literal(k2, q) + "));";
         }
+        case Form::Same:
+            break;
     }
     return {};
 }
+
+// ---------------------------------------------------------------------------------------
+// List
 
 namespace {
 
@@ -250,6 +320,7 @@ namespace {
 // into place along the permutation's cycles, without a second copy of the list.
 void PutInTableOrder(std::vector<std::string>& values, const std::vector<std::int64_t>& rowids) {
     const std::size_t n = values.size();
+    if (n == 0) return;
     std::vector<std::size_t> order;  // order[k]: the value that belongs at position k
     order.reserve(n);
     auto [lo, hi] = std::minmax_element(rowids.begin(), rowids.end());
@@ -291,124 +362,195 @@ void PutInTableOrder(std::vector<std::string>& values, const std::vector<std::in
     }
 }
 
-std::string TextOf(const dal::RowView& row, int position) {
-    if (row.TypeAt(position) == dal::Value::Type::Text) return std::string(row.TextAt(position));
-    return CellText(row.ValueAt(position));  // numbers in decimal; a null fails
+// A cell as text: numbers in decimal; a null fails.
+void AppendText(std::string& out, const dal::RowView& row, int position) {
+    if (row.TypeAt(position) == dal::Value::Type::Text)
+        out.append(row.TextAt(position));
+    else
+        out.append(CellText(row.ValueAt(position)));
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+Status MissingColumn(std::string_view column) {
+    return Status(StatusCode::Engine, "Item not found in this collection: " + std::string(column));
 }
 
 }  // namespace
 
-std::vector<std::string> ColumnValues(dal::Connection& db, std::string_view source,
-                                      std::string_view column) {
+Status ColumnValues(dal::Connection& db, std::string_view source, std::string_view column,
+                    std::vector<std::string>& values) {
     std::vector<int> pos;
-    std::vector<std::string> values;
     std::vector<std::int64_t> rowids;
-    auto scan =
-        dal::Scan(db, source, {&column, 1}, pos, [&](std::int64_t rowid, const dal::RowView& row) {
-            if (pos[0] < 0)
-                throw dal::Error("Item not found in this collection: " + std::string(column));
-            values.push_back(row.TypeAt(pos[0]) == dal::Value::Type::Null ? std::string()
-                                                                          : TextOf(row, pos[0]));
-            rowids.push_back(rowid);
-        });
+    values.clear();
+    auto sink = [&](std::int64_t rowid, const dal::RowView& row) -> Status {
+        if (pos[0] < 0) return MissingColumn(column);
+        values.emplace_back();
+        if (row.TypeAt(pos[0]) != dal::Value::Type::Null) AppendText(values.back(), row, pos[0]);
+        rowids.push_back(rowid);
+        return {};
+    };
+    dal::ScanResult scan;
+    if (Status st = dal::Scan(db, source, {&column, 1}, pos, sink, scan); !st.Ok()) return st;
     if (!scan.inTableOrder) PutInTableOrder(values, rowids);
-    return values;
+    return {};
 }
 
-ListResult ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
-    const bool flagged = kind.list.filter != ListFilter::None;
-    const std::string label =
-        std::string(kind.listLabel) + (flagged ? std::string(BoolText(flag)) + ")" : "");
-    if (!s.EnsureOpen()) return {};
-    if (TableMissing(s, kind, false)) return {};
+Result<ListResult> ListRows(DatabaseState& s, const TableKind& kind, bool flag) {
+    const ListDesc& list = kind.desc->list;
+    const bool flagged = list.filter != ListFilter::None;
+    auto label = [&] {
+        return kind.listLabel + (flagged ? std::string(BoolText(flag)) + ")" : "");
+    };
+    auto failed = [&](Status st) {
+        return Result<ListResult>{Failed(std::move(st), kind, false, label(), false)};
+    };
+    if (Status st = s.EnsureOpen(); !st.Ok()) return failed(st);
+    if (Status st = TestTable(s, kind, false); !st.Ok()) return failed(st);
     try {
         std::string_view source = kind.table;
-        if (!kind.list.query.empty() &&
-            (!kind.list.queryIfExists || s.TableExists(kind.list.query)))
-            source = kind.list.query;
+        if (!list.query.empty()) {
+            bool exists = true;
+            if (list.queryIfExists)
+                if (Status st = s.TableExists(list.query, exists); !st.Ok()) return failed(st);
+            if (exists) source = list.query;
+        }
         // The listed column, a second key for two-key kinds, and the filter's column.
-        std::string_view wanted[3] = {kind.keys[0].column};
+        std::string_view wanted[3] = {kind.keys[0]->column};
         std::size_t n = 1;
-        if (kind.keys.size() == 2) wanted[n++] = kind.keys[1].column;
-        if (kind.list.filter == ListFilter::Station) wanted[n++] = "Station";
-        if (kind.list.filter == ListFilter::Aumen) wanted[n++] = "Aumen";
         const bool twoKeys = kind.keys.size() == 2;
+        if (twoKeys) wanted[n++] = kind.keys[1]->column;
+        if (list.filter == ListFilter::Station) wanted[n++] = "Station";
+        if (list.filter == ListFilter::Aumen) wanted[n++] = "Aumen";
         std::vector<int> pos;
         std::vector<std::string> values;
         std::vector<std::int64_t> rowids;
-        auto scan = dal::Scan(
-            *s.dbData, source, {wanted, n}, pos, [&](std::int64_t rowid, const dal::RowView& row) {
+        bool checked = false;
+        auto sink = [&](std::int64_t rowid, const dal::RowView& row) -> Status {
+            if (!checked) {
                 for (std::size_t i = 0; i < n; ++i)
-                    if (pos[i] < 0)
-                        throw dal::Error("Item not found in this collection: " +
-                                         std::string(wanted[i]));
-                const int first = pos[0];
-                const bool firstNull = row.TypeAt(first) == dal::Value::Type::Null;
-                if (flagged) {
-                    const int f = pos[n - 1];
-                    if (row.TypeAt(f) == dal::Value::Type::Null || CellBool(row.ValueAt(f)) != flag)
-                        return;
-                    if (kind.list.filter == ListFilter::Aumen &&
-                        (firstNull || TextOf(row, first).empty()))
-                        return;
-                }
-                if (firstNull && kind.list.skipNull) return;
-                if (twoKeys)
-                    // Two-key kinds list "first:second", each trimmed; a null fails the list.
-                    values.push_back(Trimmed(TextOf(row, first)) + ":" +
-                                     Trimmed(TextOf(row, pos[1])));
-                else
-                    values.push_back(firstNull ? std::string() : TextOf(row, first));
-                rowids.push_back(rowid);
-            });
-        if (scan.rows == 0) {
-            s.ReportError(label, std::string(kind.emptyTable));
+                    if (pos[i] < 0) return MissingColumn(wanted[i]);
+                checked = true;
+            }
+            const int first = pos[0];
+            const bool firstNull = row.TypeAt(first) == dal::Value::Type::Null;
+            if (flagged) {
+                const int f = pos[n - 1];
+                if (row.TypeAt(f) == dal::Value::Type::Null || CellBool(row.ValueAt(f)) != flag)
+                    return {};
+                if (list.filter == ListFilter::Aumen &&
+                    (firstNull ||
+                     (row.TypeAt(first) == dal::Value::Type::Text && row.TextAt(first).empty())))
+                    return {};
+            }
+            if (firstNull && list.skipNull) return {};
+            std::string& value = values.emplace_back();
+            if (twoKeys) {
+                // Two-key kinds list "first:second", each trimmed; a null fails the list.
+                std::string part;
+                AppendText(part, row, first);
+                value.append(TrimBlanks(part));
+                value += ':';
+                part.clear();
+                AppendText(part, row, pos[1]);
+                value.append(TrimBlanks(part));
+            } else if (!firstNull) {
+                AppendText(value, row, first);
+            }
+            rowids.push_back(rowid);
             return {};
-        }
+        };
+        dal::ScanResult scan;
+        if (Status st = dal::Scan(*s.dbData, source, {wanted, n}, pos, sink, scan); !st.Ok())
+            return failed(st);
+        if (scan.rows == 0) return failed(Status(StatusCode::Empty, kind.emptyTable));
         if (!scan.inTableOrder) PutInTableOrder(values, rowids);
         if (values.empty()) {
-            if (kind.list.noneListedFails)
-                s.ReportError(label, "None of the " + std::to_string(scan.rows) +
-                                         " records in the table qualifies for the list.");
-            return {};
+            Status none(StatusCode::Empty, "None of the " + std::to_string(scan.rows) +
+                                               " records in the table qualifies for the list.");
+            return failed(none.MakeQuiet(!list.noneListedFails));
         }
-        return ListResult(kind.list.lbound, std::move(values));
+        return {{}, ListResult(list.lbound, std::move(values))};
     } catch (const std::exception& e) {
-        if (DroppedMeanwhile(kind, false, e)) return {};
-        s.ReportError(label, e.what());
-        return {};
+        return failed(Status(StatusCode::BadValue, e.what()));
     }
 }
 
-std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
-                                std::initializer_list<KeyArg> keys, bool bDescript, bool bStation) {
-    s.ClearSQL();
-    const std::string label = std::string(kind.readLabel) +
-                              Arguments(keys, kind, bStation, kind.descript ? &bDescript : nullptr);
-    if (MissingKey(kind, keys)) {
-        s.ReportError(label, std::string(kind.readEmptyKey));
-        return nullptr;
-    }
-    if (!s.EnsureOpen()) return nullptr;
-    if (TableMissing(s, kind, true)) return nullptr;
-    try {
-        Pending(s, kind, kind.readStatement, keys, bStation);
-        auto conds = Conditions(kind, keys, bStation);
-        auto rs =
-            dal::Recordset::Lookup(*s.dbData, kind.table, conds, dal::Access::ReadOnly, &kind);
-        if (rs.RecordCount() == 0) {
-            s.ReportError(label, std::string(kind.readNoMatch));
-            return nullptr;
-        }
-        rs.MoveFirst();
-        std::shared_ptr<Object> result = kind.record->create();
-        void* record = dynamic_cast<void*>(result.get());  // the record class itself
-        std::size_t i = 0;
-        for (const auto& k : keys) SetKey(record, kind.keys[i++], k);
+// ---------------------------------------------------------------------------------------
+// Read
 
-        const auto& pos = ColumnPositions(kind, rs.ColumnSet());
+namespace {
+
+// Converts a cell into a field; a null or a value that does not fit fails (throws).
+void Store(Object& record, const Access& a, const dal::RowView& row, int p) {
+    const dal::Value::Type type = row.TypeAt(p);
+    switch (a.type) {
+        case FieldType::Text:
+        case FieldType::List:
+            if (type == dal::Value::Type::Text)
+                a.setText(record, row.TextAt(p));
+            else
+                a.setText(record, CellText(row.ValueAt(p)));
+            break;
+        case FieldType::Boolean:
+            a.setInt(record, type == dal::Value::Type::Integer ? row.IntAt(p) != 0
+                                                               : CellBool(row.ValueAt(p)));
+            break;
+        case FieldType::Integer:
+            a.setInt(record, CellInteger(row.ValueAt(p)));
+            break;
+        case FieldType::Long:
+            a.setInt(record, CellLong(row.ValueAt(p)));
+            break;
+        case FieldType::Single:
+            a.setReal(record, CellSingle(row.ValueAt(p)));
+            break;
+        case FieldType::Modifiers:
+        case FieldType::Block:
+            throw std::logic_error("a table column cannot hold this field");
+    }
+}
+
+void SetKey(Object& record, const Field& f, const KeyArg& k) {
+    if (k.isNumber)
+        f.access->setInt(record, k.number);
+    else
+        f.access->setText(record, k.text);
+}
+
+}  // namespace
+
+Result<std::shared_ptr<Object>> ReadRow(DatabaseState& s, const TableKind& kind, Keys keys,
+                                        bool bDescript, bool bStation) {
+    s.ClearSQL();
+    auto label = [&] {
+        return kind.readLabel +
+               Arguments(keys, kind, bStation, kind.descript ? &bDescript : nullptr);
+    };
+    using R = Result<std::shared_ptr<Object>>;
+    auto failed = [&](Status st) { return R{Failed(std::move(st), kind, true, label())}; };
+    if (MissingKey(kind, keys)) return failed(Status(StatusCode::BadKey, kind.readEmptyKey));
+    if (Status st = s.EnsureOpen(); !st.Ok()) return failed(st);
+    if (Status st = TestTable(s, kind, true); !st.Ok()) return failed(st);
+    try {
+        Pending(s, kind, kind.desc->read, keys, bStation);
+        auto conds = Conditions(kind, keys, bStation);
+        dal::Cursor cursor;
+        if (Status st = dal::Cursor::Seek(*s.dbData, kind.table, conds, &kind, cursor); !st.Ok())
+            return failed(st);
+        if (!cursor.HasRow()) return failed(Status(StatusCode::NotFound, kind.readNoMatch));
+        std::shared_ptr<Object> result = kind.record->create();
+        Object& record = *result;
+        for (std::size_t i = 0; i < keys.size(); ++i) SetKey(record, *kind.keys[i], keys[i]);
+
+        const dal::RowView& row = cursor.Row();
+        const auto& pos = kind.Positions(cursor.ColumnSet());
         for (std::size_t j = 0; j < kind.columns.size(); ++j) {
-            const ColumnDesc& c = kind.columns[j];
+            const Field& c = *kind.columns[j];
             if (c.read == Read::Key || c.read == Read::Never) continue;
             if (c.read == Read::IfDescript && !bDescript) continue;
             int p = pos[2 * j];
@@ -417,42 +559,91 @@ std::shared_ptr<Object> ReadRow(DatabaseState& s, const TableKind& kind,
                                   c.read == Read::IfDescript;
             if (p < 0) {
                 if (c.fallback) {
-                    c.slot->setText(record, c.fallback);
+                    c.In().setText(record, c.fallback);
                     continue;
                 }
                 if (optional) continue;
-                rs.Field(c.column);  // reports the missing column
+                return failed(MissingColumn(c.column));
             }
-            const dal::Value& v = rs.FieldAt(p);
-            if (v.IsNull()) {
+            if (row.TypeAt(p) == dal::Value::Type::Null) {
                 if (c.fallback) {
-                    c.slot->setText(record, c.fallback);
+                    c.In().setText(record, c.fallback);
                     continue;
                 }
                 if (c.read == Read::NotNull || c.read == Read::IfPresentNotNull ||
                     c.read == Read::IfDescript)
                     continue;
             }
-            Store(record, *c.slot, v);
+            Store(record, c.In(), row, p);
         }
-        return result;
+        return {{}, std::move(result)};
     } catch (const std::exception& e) {
-        if (DroppedMeanwhile(kind, true, e)) return nullptr;
-        s.ReportError(label, e.what());
-        return nullptr;
+        return failed(Status(StatusCode::BadValue, e.what()));
     }
 }
 
-void AddRow(DatabaseState& s, const TableKind& kind, const void* record) {
-    if (!record) return;
-    if (!s.EnsureOpen()) return;
-    if (TableMissing(s, kind, false)) return;
+// ---------------------------------------------------------------------------------------
+// Add
+
+namespace {
+
+dal::Value ValueOf(const Object& record, const Access& a) {
+    switch (a.type) {
+        case FieldType::Text:
+        case FieldType::List:
+            return dal::Value::Text(a.getText(record));
+        case FieldType::Boolean:
+            return dal::Value::Bool(a.getInt(record) != 0);
+        case FieldType::Integer:
+        case FieldType::Long:
+            return dal::Value::Int(a.getInt(record));
+        case FieldType::Single:
+            return dal::Value::Real(a.getReal(record));
+        case FieldType::Modifiers:
+        case FieldType::Block:
+            break;
+    }
+    throw std::logic_error("a table column cannot hold this field");
+}
+
+bool HasValue(const Object& record, const Access& a) {
+    if (a.type == FieldType::List) return a.hasValue(record);
+    if (a.type == FieldType::Text) return !a.getText(record).empty();
+    return true;
+}
+
+// The add's label carries the record's keys (and station flag), read from the record.
+std::string AddLabel(const TableKind& kind, const Object& record) {
+    std::string label = kind.addLabel;
+    for (std::size_t i = 0; i < kind.keys.size(); ++i) {
+        if (i) label += ", ";
+        const Access& a = *kind.keys[i]->access;
+        label += a.type == FieldType::Text ? a.getText(record) : std::to_string(a.getInt(record));
+    }
+    if (kind.station) {
+        const Field* st = kind.record->Find("Station");
+        label += std::string(", ") + BoolText(st->access->getInt(record) != 0);
+    }
+    return label + ")";
+}
+
+}  // namespace
+
+Status AddRow(DatabaseState& s, const TableKind& kind, const Object* record) {
+    if (!record) return {};
+    kind.record->Check(*record);
+    auto failed = [&](Status st) {
+        return Failed(std::move(st), kind, false, AddLabel(kind, *record), false);
+    };
+    if (Status st = s.EnsureOpen(); !st.Ok()) return failed(st);
+    if (Status st = TestTable(s, kind, false); !st.Ok()) return failed(st);
     try {
-        auto rs = dal::Recordset::ForAppend(*s.dbData, kind.table);
-        rs.AddNew();
-        const auto& pos = ColumnPositions(kind, rs.ColumnSet());
+        dal::RowWriter writer;
+        if (Status st = dal::RowWriter::Open(*s.dbData, kind.table, writer); !st.Ok())
+            return failed(st);
+        const auto& pos = kind.Positions(writer.ColumnSet());
         for (std::size_t j = 0; j < kind.columns.size(); ++j) {
-            const ColumnDesc& c = kind.columns[j];
+            const Field& c = *kind.columns[j];
             if (c.write == Write::Never) continue;
             int p = pos[2 * j];
             if (p < 0 && !c.altColumn.empty()) p = pos[2 * j + 1];
@@ -460,58 +651,43 @@ void AddRow(DatabaseState& s, const TableKind& kind, const void* record) {
                 c.write == Write::IfPresent || c.write == Write::IfPresentAndValue;
             const bool ifValue = c.write == Write::IfValue || c.write == Write::IfPresentAndValue;
             if (ifPresent && p < 0) continue;
-            if (ifValue && !HasValue(record, *c.slot)) continue;
-            if (p < 0) rs.Set(c.column, dal::Value());  // reports the missing column
-            rs.SetAt(p, ValueOf(record, *c.slot));
+            if (ifValue && !HasValue(*record, *c.access)) continue;
+            if (p < 0) return failed(MissingColumn(c.column));
+            writer.Set(p, ValueOf(*record, *c.access));
         }
-        rs.Update();
+        if (Status st = writer.Insert(); !st.Ok()) return failed(st);
+        return {};
     } catch (const std::exception& e) {
-        if (DroppedMeanwhile(kind, false, e)) return;
-        // The label carries the record's keys (and station), read when the failure is reported.
-        std::string label(kind.addLabel);
-        for (std::size_t i = 0; i < kind.keys.size(); ++i) {
-            if (i) label += ", ";
-            const Slot& slot = *kind.keys[i].slot;
-            label += slot.type == FieldType::Text ? slot.getText(record)
-                                                  : std::to_string(slot.getInt(record));
-        }
-        if (kind.station) {
-            const FieldDesc* st = kind.record->Find("Station");
-            label += std::string(", ") + BoolText(st && st->slot.getInt(record) != 0);
-        }
-        s.ReportError(label + ")", e.what());
+        return failed(Status(StatusCode::BadValue, e.what()));
     }
 }
 
-void DeleteRow(DatabaseState& s, const TableKind& kind, std::initializer_list<KeyArg> keys,
-               bool bStation) {
+// ---------------------------------------------------------------------------------------
+// Delete
+
+Status DeleteRow(DatabaseState& s, const TableKind& kind, Keys keys, bool bStation) {
     s.ClearSQL();
-    const std::string label = std::string(kind.delLabel) + Arguments(keys, kind, bStation, nullptr);
+    auto failed = [&](Status st) {
+        return Failed(std::move(st), kind, false,
+                      kind.delLabel + Arguments(keys, kind, bStation, nullptr));
+    };
     if (MissingKey(kind, keys)) {
         // A negative number key is simply nothing to delete.
         bool negative = false;
         for (const auto& k : keys) negative = negative || (k.isNumber && k.number < 0);
-        if (!negative && !kind.delEmptyKeySilent)
-            s.ReportError(label, std::string(kind.delEmptyKey));
-        return;
+        return failed(Status(StatusCode::BadKey, kind.delEmptyKey))
+            .MakeQuiet(negative || kind.desc->delEmptyKeySilent);
     }
-    if (!s.EnsureOpen()) return;
-    if (TableMissing(s, kind, false)) return;
-    try {
-        Pending(s, kind, kind.delStatement, keys, bStation);
-        auto conds = Conditions(kind, keys, bStation);
-        auto rs =
-            dal::Recordset::Lookup(*s.dbData, kind.table, conds, dal::Access::Updatable, &kind);
-        if (rs.RecordCount() == 0) {
-            if (!kind.delNoMatchSilent) s.ReportError(label, std::string(kind.delNoMatch));
-            return;
-        }
-        rs.MoveFirst();
-        rs.Delete();
-    } catch (const std::exception& e) {
-        if (DroppedMeanwhile(kind, false, e)) return;
-        s.ReportError(label, e.what());
-    }
+    if (Status st = s.EnsureOpen(); !st.Ok()) return failed(st);
+    if (Status st = TestTable(s, kind, false); !st.Ok()) return failed(st);
+    Pending(s, kind, DeleteForm(kind), keys, bStation, kind.desc->delSelectColumn);
+    auto conds = Conditions(kind, keys, bStation);
+    bool found = false;
+    if (Status st = s.dbData->DeleteFirst(kind.table, conds, found); !st.Ok()) return failed(st);
+    if (!found)
+        return failed(Status(StatusCode::NotFound, kind.delNoMatch))
+            .MakeQuiet(kind.desc->delNoMatchSilent);
+    return {};
 }
 
 }  // namespace OrvaneLib::detail

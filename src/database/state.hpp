@@ -1,26 +1,28 @@
 // The private state of a clsDatabase and the helpers every data operation uses: the open
-// check, the error reporter, the column and table tests.
+// check, the table test, and the error reporter that turns a failed status into the message
+// box and the log line.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "database/dal.hpp"
+#include "orvane/status.hpp"
 #include "orvane/types.hpp"
 
 namespace OrvaneLib::detail {
 
 struct TableKind;
-struct StatementDesc;
+enum class Form : std::uint8_t;
 
 // The inputs of a key-lookup statement text, kept so that the text itself is only built
 // when a failure is logged.
 struct PendingStatement {
     const TableKind* kind = nullptr;
-    const StatementDesc* form = nullptr;
+    Form form{};
+    std::string_view selectColumn;
     std::string keys[2];
     std::int64_t numbers[2]{};
     bool isNumber[2]{};
@@ -45,21 +47,37 @@ struct DatabaseState {
 
     ~DatabaseState();
 
-    void OpenDB();
+    // Opens strDBPath; the status of a failure carries the label "Sub: OpenDB". A missing
+    // file leaves the connection as it was; an engine failure closes it.
+    Status OpenDB();
     void CloseDB();
-    // Shows and logs one failure; never fails its caller.
-    void ReportError(const std::string& label, const std::string& message);
-    // The open check: opens when closed; false when the database still is not open.
-    bool EnsureOpen() {
-        if (!bOpen) OpenDB();
-        return bOpen;
+    // The open check: opens when closed; the failed open's status when it still is not open.
+    Status EnsureOpen() {
+        if (bOpen) return {};
+        Status st = OpenDB();
+        if (st.Ok() && !bOpen) st = Status(StatusCode::NoDatabase, "The database is not open.");
+        return st;
     }
-    bool TableExists(std::string_view name);
-    static bool FieldExists(const dal::Recordset& rs, std::string_view column) {
-        return rs.HasField(column);
-    }
-    void ClearTable(const std::string& name);
+    // Whether a table or stored query exists; an engine failure while finding out is a
+    // failure of its own ("Function: TableExists(name)"), not an absent table.
+    Status TableExists(std::string_view name, bool& exists);
+    Status ClearTable(const std::string& name);
     void SetLogging(bool value);  // throws when the log file cannot be opened
+
+    // Shows and logs one failure; never fails its caller. `logsStatement`: the log line
+    // carries strSQL, unless the label names an add or a list (the log's own rule).
+    void ReportError(const std::string& label, const std::string& message,
+                     bool logsStatement = true);
+    // Reports a failed status that the rules do not keep silent.
+    void Report(const Status& st) {
+        if (!st.Ok() && !st.Quiet()) ReportError(st.Label(), st.Message(), st.LogsStatement());
+    }
+    // The value of a result, after reporting its failure.
+    template <class T>
+    T Reported(Result<T> result) {
+        Report(result.status);
+        return std::move(result.value);
+    }
 
     void ClearSQL() {
         strSQL.clear();

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <stdexcept>
 
-#include "orvane/detail/host_internal.hpp"
+#include "host/internal.hpp"
 
 namespace OrvaneLib {
 
@@ -23,6 +23,7 @@ struct OpenFile {
     std::string buffer;  // read-ahead for input files
     std::size_t pos = 0;
     bool eof = false;
+    int lines = 0;  // lines read or written so far, for reports that name a line
 
     ~OpenFile() {
         if (handle) std::fclose(handle);
@@ -134,6 +135,7 @@ void FileWriteLine(Integer number, std::string_view text) {
         std::clearerr(file.handle);
         throw std::runtime_error(errno == ENOSPC ? "Disk full" : "Device I/O error");
     }
+    ++file.lines;
 }
 
 std::string FileReadLine(Integer number) {
@@ -142,6 +144,7 @@ std::string FileReadLine(Integer number) {
     OpenFile& file = Lookup(table, number);
     if (file.mode != FileMode::Input) throw std::runtime_error("Bad file mode");
     if (!file.Fill()) throw std::runtime_error("Input past end of file");
+    ++file.lines;
     std::string line;
     // A line ends at CR LF, LF or a lone CR.
     for (;;) {
@@ -169,6 +172,13 @@ bool FileAtEnd(Integer number) {
     OpenFile& file = Lookup(table, number);
     if (file.mode != FileMode::Input) return true;
     return !file.Fill();
+}
+
+int FileLineCount(Integer number) {
+    auto& table = Table();
+    std::lock_guard lock(table.mutex);
+    return number >= 1 && number <= kMaxFiles && table.files[number] ? table.files[number]->lines
+                                                                     : 0;
 }
 
 bool RegularFileExists(const std::string& path) {

@@ -5,7 +5,7 @@
 
 #include <mutex>
 
-#include "orvane/detail/host_internal.hpp"
+#include "host/internal.hpp"
 
 namespace OrvaneLib {
 

@@ -2,7 +2,7 @@
 #include <iostream>
 #include <mutex>
 
-#include "orvane/detail/host_internal.hpp"
+#include "host/internal.hpp"
 
 namespace OrvaneLib {
 

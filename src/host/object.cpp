@@ -2,6 +2,7 @@
 #include <map>
 #include <mutex>
 #include <stdexcept>
+#include "host/internal.hpp"
 
 #include "orvane/types.hpp"
 

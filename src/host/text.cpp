@@ -4,7 +4,7 @@
 #include <ctime>
 #include <stdexcept>
 
-#include "orvane/detail/host_internal.hpp"
+#include "host/internal.hpp"
 
 namespace OrvaneLib::detail {
 

@@ -1,6 +1,7 @@
 // Item, name-and-rank and bonus lists.
 #include <algorithm>
 #include <string>
+#include "host/internal.hpp"
 
 #include "lists/grammar.hpp"
 #include "orvane/lists.hpp"

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <string>
 
+#include "host/internal.hpp"
 #include "lists/grammar.hpp"
-#include "orvane/detail/host_internal.hpp"
 #include "orvane/lists.hpp"
 
 namespace OrvaneLib {

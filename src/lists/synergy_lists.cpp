@@ -1,5 +1,6 @@
 // Synergy and sub-skill synergy lists.
 #include <string>
+#include "host/internal.hpp"
 
 #include "lists/grammar.hpp"
 #include "orvane/lists.hpp"

@@ -1,37 +1,10 @@
 // Classes, class levels and prestige classes.
+#include "host/internal.hpp"
 #include "orvane/records/character.hpp"
-#include "records/kind.hpp"
+#include "records/describe.hpp"
 #include "records/requirement_fields.hpp"
 
 namespace OrvaneLib {
-
-void clsClass::Clear() {
-    Name.clear();
-    Hero = Prestige = Aumen = Vael = Khor = false;
-    Vitality = SkillPoints = NormalSklPts = AumenSklPts = WisVitality = MaxLevel = 0;
-    Source.clear();
-    Description.clear();
-    classSkills_.Clear();
-    forbidClasses_.Clear();
-    forbidSkills_.Clear();
-    forbidFeats_.Clear();
-    restricted_.Clear();
-    tradeLevels_.Clear();
-    if (objPrestige) objPrestige->Clear();  // the attachment itself stays
-}
-
-void clsClassLevel::Clear() {
-    Name.clear();
-    Glowblade.clear();
-    Level = Attack = FortSave = RefSave = WillSave = Defense = Reputation = 0;
-    specQual_.Clear();
-    givenFeats_.Clear();
-    bonusFeats_.Clear();
-    crossClass_.Clear();
-    skillMastery_.Clear();
-    bonusFeatures_.Clear();
-    ResizeSlots(0);
-}
 
 void clsClassLevel::SetSpecialQualities(const std::string& strSpecQuals) {
     specQual_.SetList(strSpecQuals);
@@ -39,11 +12,11 @@ void clsClassLevel::SetSpecialQualities(const std::string& strSpecQuals) {
 }
 
 void clsClassLevel::SaveAppend(Integer iFileNum) const {
-    detail::SaveAppendRecord(this, Kind(), iFileNum);
+    detail::SaveAppendRecord(*this, Kind(), iFileNum);
 }
 
 void clsClassLevel::LoadAppend(Integer iFileNum) {
-    detail::LoadAppendRecord(this, Kind(), iFileNum, /*clearFirst=*/true);
+    detail::LoadAppendRecord(*this, Kind(), iFileNum, /*clearFirst=*/true);
 }
 
 clsPrestige::clsPrestige() : Requirements(std::make_shared<clsRequirements>()) { Clear(); }
@@ -59,118 +32,93 @@ clsPrestige& clsPrestige::operator=(const clsPrestige& other) {
     return *this;
 }
 
-void clsPrestige::Clear() {
-    Name.clear();
-    if (Requirements) Requirements->Clear();
-}
-
-namespace detail {
-
 // Overlaying: a file that ends after the restricted skills leaves the description and the
 // trade levels as they were.
-const RecordKind& Describe<clsClass>::Kind() {
-    using R = clsClass;
-    static const RecordKind kind = KindOf<R>("clsClass",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Hero", Member<&R::Hero>()},
-                                              {"Prestige", Member<&R::Prestige>()},
-                                              {"Aumen", Member<&R::Aumen>()},
-                                              {"Vael", Member<&R::Vael>()},
-                                              {"Khor", Member<&R::Khor>()},
-                                              {"Vitality", Member<&R::Vitality>()},
-                                              {"SkillPoints", Member<&R::SkillPoints>()},
-                                              {"NormalSklPts", Member<&R::NormalSklPts>()},
-                                              {"AumenSklPts", Member<&R::AumenSklPts>()},
-                                              {"WisVitality", Member<&R::WisVitality>()},
-                                              {"MaxLevel", Member<&R::MaxLevel>()},
-                                              {"Source", Member<&R::Source>()},
-                                              {"Description", Member<&R::Description>()},
-                                              {"ClassSkills", Member<&R::classSkills_>()},
-                                              {"ForbiddenClass", Member<&R::forbidClasses_>()},
-                                              {"ForbiddenSkills", Member<&R::forbidSkills_>()},
-                                              {"ForbiddenFeats", Member<&R::forbidFeats_>()},
-                                              {"RestrictedSkills", Member<&R::restricted_>()},
-                                              {"TradeLevels", Member<&R::tradeLevels_>()}},
-                                             {{"Name"},
-                                              {"Hero"},
-                                              {"Prestige"},
-                                              {"Aumen"},
-                                              {"Vael"},
-                                              {"Khor"},
-                                              {"Vitality"},
-                                              {"SkillPoints"},
-                                              {"NormalSklPts"},
-                                              {"AumenSklPts"},
-                                              {"WisVitality"},
-                                              {"MaxLevel"},
-                                              {"Source"},
-                                              {"ClassSkills"},
-                                              {"ForbiddenClass"},
-                                              {"ForbiddenSkills"},
-                                              {"ForbiddenFeats"},
-                                              {"RestrictedSkills"},
-                                              {"Description", TextForm::Description, 1},
-                                              {"TradeLevels", TextForm::Plain, 1}},
-                                             /*overlay=*/true);
-    return kind;
+ORVANE_DESCRIBE_RECORD(clsClass) {
+    return {
+        .fields =
+            {Key<&R::Name>("Name", "Class"),
+             F<&R::Hero>("Hero"),
+             F<&R::Prestige>("Prestige"),
+             F<&R::Aumen>("Aumen", Col::Always, "AumenClass"),
+             F<&R::Vael>("Vael", Col::Always, "VaelClass"),
+             F<&R::Khor>("Khor", Col::Always, "KhorClass"),
+             F<&R::Vitality>("Vitality"),
+             F<&R::SkillPoints>("SkillPoints", Col::Always, "SkillPtsLevel"),
+             F<&R::NormalSklPts>("NormalSklPts", Col::Always, "NormalOnlyPts"),
+             F<&R::AumenSklPts>("AumenSklPts", Col::Always, "AumenOnlyPts"),
+             F<&R::WisVitality>("WisVitality"),
+             F<&R::MaxLevel>("MaxLevel"),
+             F<&R::Source>("Source", Col::Value),
+             F<&R::classSkills_>("ClassSkills", Col::Value),
+             F<&R::forbidClasses_>("ForbiddenClass", Col::Value),
+             F<&R::forbidSkills_>("ForbiddenSkills", Col::Value),
+             F<&R::forbidFeats_>("ForbiddenFeats", Col::Value),
+             F<&R::restricted_>("RestrictedSkills", Col::Value),
+             F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1),
+             F<&R::tradeLevels_>("TradeLevels", Col::NewerText).Group(1)},
+        .tables = {{.name = "Class",
+                    .table = "tblClasses",
+                    .readNoMatch = "Unable to locate a class mathcing your criteria."}},
+        .overlay = true,
+        // The attached prestige object is cleared but stays attached.
+        .afterClear = [](Object& o) {
+            if (auto& prestige = As<R>(o).objPrestige) prestige->Clear();
+        }};
 }
 
-// The special-quality list has two ways in: file lines go straight to the list, the column
-// through SetSpecialQualities, which also sizes the object slots.
-const RecordKind& Describe<clsClassLevel>::Kind() {
-    using R = clsClassLevel;
-    static const RecordKind kind = KindOf<R>(
-        "clsClassLevel",
-        {{"Name", Member<&R::Name>()},
-         {"Level", Member<&R::Level>()},
-         {"Attack", Member<&R::Attack>()},
-         {"FortSave", Member<&R::FortSave>()},
-         {"RefSave", Member<&R::RefSave>()},
-         {"WillSave", Member<&R::WillSave>()},
-         {"Defense", Member<&R::Defense>()},
-         {"Reputation", Member<&R::Reputation>()},
-         {"Glowblade", Member<&R::Glowblade>()},
-         {"SpecialQualities", Member<&R::specQual_>()},
-         {"SetSpecialQualities", ListVia<&R::specQual_, &R::SetSpecialQualities>(), false},
-         {"GivenFeats", Member<&R::givenFeats_>()},
-         {"GivenBonus", Member<&R::bonusFeats_>()},
-         {"CrossClass", Member<&R::crossClass_>()},
-         {"SkillMastery", Member<&R::skillMastery_>()},
-         {"BonusFeatures", Member<&R::bonusFeatures_>()}},
-        {{"Name"},
-         {"Level"},
-         {"Attack"},
-         {"FortSave"},
-         {"RefSave"},
-         {"WillSave"},
-         {"Defense"},
-         {"Reputation"},
-         {"Glowblade"},
-         {"SpecialQualities"},
-         {"GivenFeats"},
-         {"GivenBonus"},
-         {"CrossClass"},
-         {"SkillMastery"},
-         {"BonusFeatures"}});
-    return kind;
+// Keyed by class name and level; listed as "Class:Level". The special-quality column goes
+// in through SetSpecialQualities, which sizes the object slots; the file line goes straight
+// to the list.
+ORVANE_DESCRIBE_RECORD(clsClassLevel) {
+    static constexpr Access specQualVia = ListViaAccess<&R::specQual_, &R::SetSpecialQualities>();
+    return {.fields = {Key<&R::Name>("Name", "Class"), Key<&R::Level>("Level"),
+                       F<&R::Attack>("Attack"), F<&R::FortSave>("FortSave", Col::Always, "SV_Fort"),
+                       F<&R::RefSave>("RefSave", Col::Always, "SV_Ref"),
+                       F<&R::WillSave>("WillSave", Col::Always, "SV_Will"),
+                       F<&R::Defense>("Defense"), F<&R::Reputation>("Reputation"),
+                       F<&R::Glowblade>("Glowblade", Col::Value, "GlowbladeDamage"),
+                       F<&R::specQual_>("SpecialQualities", Col::Value).ReadVia(specQualVia),
+                       F<&R::givenFeats_>("GivenFeats", Col::Value),
+                       F<&R::bonusFeats_>("GivenBonus", Col::Value),
+                       F<&R::crossClass_>("CrossClass", Col::Value),
+                       F<&R::skillMastery_>("SkillMastery", Col::Value),
+                       F<&R::bonusFeatures_>("BonusFeatures", Col::Value)},
+            .tables = {{.name = "Class level",
+                        .table = "tblClassesLevels",
+                        .read = Form::D,
+                        .readMember = "Function: ",
+                        .readNoMatch = "Unable to locate a Class and/or Level matching your "
+                                       "criteria.",
+                        .delEmptyKey = "A Class Search field was not corretly Identified."}},
+            .afterClear = [](Object& o) { As<R>(o).ResizeSlots(0); }};
 }
 
-// The name, then the requirements block.
-const RecordKind& Describe<clsPrestige>::Kind() {
-    using R = clsPrestige;
-    static const RecordKind kind =
-        KindOf<R>("clsPrestige",
-                  Join<FieldDesc>(
-                      {{{"Name", Member<&R::Name>()}, {"Requirements", Nested<&R::Requirements>()}},
-                       RequirementFields<&R::Requirements>()}),
-                  {{"Name"}, {"Requirements"}});
-    return kind;
+// The name, then the requirements block; the four alternative-set columns came later and
+// are read and written only when the table has them.
+ORVANE_DESCRIBE_RECORD(clsPrestige) {
+    constexpr auto Req = Requirement<&R::Requirements>;
+    return {.fields = {Key<&R::Name>("Name", "Class"),
+                       Nested<&R::Requirements>("Requirements"),
+                       Req("ReqTainted", Col::Always, {}),
+                       Req("ReqDarkSide", Col::Always, {}),
+                       Req("SpeciesNonLevel", Col::Always, {}),
+                       Req("MinRequirements", Col::Value, {}),
+                       Req("MaxRequirements", Col::Value, {}),
+                       Req("AbilityRequirements", Col::Value, {}),
+                       Req("SkillRequirements", Col::Value, {}),
+                       Req("ClassRequirements", Col::Value, {}),
+                       Req("FeatRequirements", Col::Value, {}),
+                       Req("WriteRequirements", Col::Value, {}),
+                       Req("SpeakRequirements", Col::Value, {}),
+                       Req("SpeciesRequirements", Col::Value, {}),
+                       Req("HomeworldRequirements", Col::Value, {}),
+                       Req("SpecialRequirements", Col::Value, {}),
+                       Req("OrFeatRequirements", Col::NewerText, {}),
+                       Req("OrSkillRequirements", Col::NewerText, {}),
+                       Req("OrClassRequirements", Col::NewerText, {}),
+                       Req("OrSpecialRequirements", Col::NewerText, {})},
+            .tables = {{.name = "Prestige class", .table = "tblClassPrestige", .read = Form::B}}};
 }
-
-}  // namespace detail
-
-ORVANE_REGISTER_CLASS(clsClass)
-ORVANE_REGISTER_CLASS(clsClassLevel)
-ORVANE_REGISTER_CLASS(clsPrestige)
 
 }  // namespace OrvaneLib

@@ -3,11 +3,12 @@
 #include <stdexcept>
 
 #include "lists/grammar.hpp"
-#include "orvane/detail/record.hpp"
+#include "orvane/record.hpp"
 
-namespace OrvaneLib::detail {
+namespace OrvaneLib {
 
 Integer VariantToInteger(const std::string& value) {
+    using detail::Decimal, detail::ParseDecimal, detail::RoundHalfEven;
     Decimal number;
     std::int64_t whole = 0;
     if (!ParseDecimal(value, number)) throw std::invalid_argument("Type mismatch: " + value);
@@ -17,4 +18,4 @@ Integer VariantToInteger(const std::string& value) {
     return static_cast<Integer>(whole);
 }
 
-}  // namespace OrvaneLib::detail
+}  // namespace OrvaneLib

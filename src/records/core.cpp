@@ -1,93 +1,46 @@
 // Homeworlds, ages and sizes: the smallest record kinds.
 #include "orvane/records/core.hpp"
 
-#include "records/kind.hpp"
+#include "host/internal.hpp"
+#include "records/describe.hpp"
 
 namespace OrvaneLib {
 
-void clsHomeworld::Clear() {
-    Name.clear();
-    Sector.clear();
-    Region.clear();
+ORVANE_DESCRIBE_RECORD(clsHomeworld) {
+    return {.fields = {Key<&R::Name>("Name"), F<&R::Sector>("Sector", Col::NewerText),
+                       F<&R::Region>("Region", Col::NewerText)},
+            .tables = {{.name = "Homeworld",
+                        .table = "tblHomeworlds",
+                        .test = TableTest::ReadOnly,
+                        .read = Form::B,
+                        .del = Form::Simple,
+                        .delNoMatchSilent = true}}};
 }
 
-void clsAge::Clear() {
-    Name.clear();
-    Dead = false;
-    Order = 0;
-    ClearModifiers();
-    specQual_.Clear();
-    synergy_.Clear();
+ORVANE_DESCRIBE_RECORD(clsAge) {
+    return {.fields = {Key<&R::Name>("Name", "Age"), F<&R::Dead>("Dead"),
+                       F<&R::Order>("Order", Col::Newer), Modifiers<R>(),
+                       F<&R::specQual_>("SpecialQualities", Col::Value),
+                       F<&R::synergy_>("Synergy", Col::Value)},
+            .tables = {{.name = "Age",
+                        .table = "tblAges",
+                        .list = {.query = "qryAges", .queryIfExists = true}}}};
 }
 
-void clsSizes::Clear() {
-    Name.clear();
-    Hide = Attack = Defense = Punch = Order = DR = 0;
-    MinHeight = MaxHeight = MinWeight = MaxWeight = 0;
-    BiteAttack.clear();
+// Loading overlays: lines a file lacks leave the fields as they were.
+ORVANE_DESCRIBE_RECORD(clsSizes) {
+    return {.fields = {Key<&R::Name>("Name"), F<&R::Hide>("Hide"), F<&R::Attack>("Attack"),
+                       F<&R::Defense>("Defense"), F<&R::Punch>("Punch"),
+                       F<&R::Order>("Order", Col::Newer), F<&R::DR>("DR", Col::Newer),
+                       F<&R::MinHeight>("MinHeight", Col::Newer),
+                       F<&R::MaxHeight>("MaxHeight", Col::Newer),
+                       F<&R::MinWeight>("MinWeight", Col::Newer),
+                       F<&R::MaxWeight>("MaxWeight", Col::Newer),
+                       F<&R::BiteAttack>("BiteAttack", Col::NewerText)},
+            .tables = {{.name = "Size",
+                        .table = "tblSizes",
+                        .list = {.query = "qrySizes", .queryIfExists = true}}},
+            .overlay = true};
 }
-
-namespace detail {
-
-const RecordKind& Describe<clsHomeworld>::Kind() {
-    using R = clsHomeworld;
-    static const RecordKind kind = KindOf<R>("clsHomeworld",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Sector", Member<&R::Sector>()},
-                                              {"Region", Member<&R::Region>()}},
-                                             {{"Name"}, {"Sector"}, {"Region"}});
-    return kind;
-}
-
-const RecordKind& Describe<clsAge>::Kind() {
-    using R = clsAge;
-    static const RecordKind kind = KindOf<R>(
-        "clsAge",
-        Join<FieldDesc>(
-            {{{"Name", Member<&R::Name>()},
-              {"Dead", Member<&R::Dead>()},
-              {"Order", Member<&R::Order>()}},
-             ModifierFields<R>(),
-             {{"SpecialQualities", Member<&R::specQual_>()}, {"Synergy", Member<&R::synergy_>()}}}),
-        {{"Name"}, {"Dead"}, {"Order"}, {"Modifiers"}, {"SpecialQualities"}, {"Synergy"}});
-    return kind;
-}
-
-const RecordKind& Describe<clsSizes>::Kind() {
-    using R = clsSizes;
-    static const RecordKind kind = KindOf<R>("clsSizes",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Hide", Member<&R::Hide>()},
-                                              {"Attack", Member<&R::Attack>()},
-                                              {"Defense", Member<&R::Defense>()},
-                                              {"Punch", Member<&R::Punch>()},
-                                              {"Order", Member<&R::Order>()},
-                                              {"DR", Member<&R::DR>()},
-                                              {"MinHeight", Member<&R::MinHeight>()},
-                                              {"MaxHeight", Member<&R::MaxHeight>()},
-                                              {"MinWeight", Member<&R::MinWeight>()},
-                                              {"MaxWeight", Member<&R::MaxWeight>()},
-                                              {"BiteAttack", Member<&R::BiteAttack>()}},
-                                             {{"Name"},
-                                              {"Hide"},
-                                              {"Attack"},
-                                              {"Defense"},
-                                              {"Punch"},
-                                              {"Order"},
-                                              {"DR"},
-                                              {"MinHeight"},
-                                              {"MaxHeight"},
-                                              {"MinWeight"},
-                                              {"MaxWeight"},
-                                              {"BiteAttack"}},
-                                             /*overlay=*/true);
-    return kind;
-}
-
-}  // namespace detail
-
-ORVANE_REGISTER_CLASS(clsHomeworld)
-ORVANE_REGISTER_CLASS(clsAge)
-ORVANE_REGISTER_CLASS(clsSizes)
 
 }  // namespace OrvaneLib

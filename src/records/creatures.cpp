@@ -5,8 +5,8 @@
 #include <limits>
 #include <stdexcept>
 
-#include "orvane/detail/host_internal.hpp"
-#include "records/kind.hpp"
+#include "host/internal.hpp"
+#include "records/describe.hpp"
 
 namespace OrvaneLib {
 
@@ -15,7 +15,7 @@ namespace {
 // Reads a record's lines from a caller's file whose number arrives as text. The number is
 // converted inside the same trap as the read, so a text that is not a number is shown like
 // any other failure. The record is not cleared, before or after.
-void LoadAppendFromText(void* record, const detail::RecordKind& kind, const std::string& number) {
+void LoadAppendFromText(Object& record, const detail::RecordKind& kind, const std::string& number) {
     Integer file = 0;
     try {
         file = static_cast<Integer>(detail::ReadWhole(number, std::numeric_limits<Integer>::min(),
@@ -30,197 +30,122 @@ void LoadAppendFromText(void* record, const detail::RecordKind& kind, const std:
 
 }  // namespace
 
-void clsClassCreature::Clear() {
-    Name.clear();
-    MinInt = MaxInt = MinWis = MaxWis = MinCha = MaxCha = 0;
-    feats_.Clear();
-    classSkills_.Clear();
-    specQual_.Clear();
-}
-
-void clsCreatureLevel::Clear() {
-    Name.clear();
-    Level = Attack = FortSave = RefSave = WillSave = 0;
-}
-
 void clsCreatureLevel::SaveAppend(Integer iFileNum) {
-    detail::SaveAppendRecord(this, Kind(), iFileNum);
+    detail::SaveAppendRecord(*this, Kind(), iFileNum);
 }
 
 void clsCreatureLevel::LoadAppend(const std::string& iFileNum) {
-    LoadAppendFromText(this, Kind(), iFileNum);
-}
-
-void clsCreatureDetail::Clear() {
-    Name.clear();
-    Size.clear();
-    MinStr = MaxStr = MinDex = MaxDex = MinCon = MaxCon = 0;
-    VPScale = 0;
-    Slam.clear();
-    Bite.clear();
-    Gore.clear();
-    Claw.clear();
+    LoadAppendFromText(*this, Kind(), iFileNum);
 }
 
 void clsCreatureDetail::SaveAppend(Integer iFileNum) {
-    detail::SaveAppendRecord(this, Kind(), iFileNum);
+    detail::SaveAppendRecord(*this, Kind(), iFileNum);
 }
 
 void clsCreatureDetail::LoadAppend(const std::string& iFileNum) {
-    LoadAppendFromText(this, Kind(), iFileNum);
+    LoadAppendFromText(*this, Kind(), iFileNum);
 }
 
-void clsCreatureTemplate::Clear() {
-    Name.clear();
-    AttackBonus = 0;
-    MinStr = MaxStr = MinDex = MaxDex = MinCon = MaxCon = 0;
-    MinInt = MaxInt = MinWis = MaxWis = MinCha = MaxCha = 0;
-    Vitality = VitBonus = 0;
-    IncreaseDamage = DecreaseDamage = false;
-    feats_.Clear();
-    specQual_.Clear();
-    synergy_.Clear();
-    attackDamage_.Clear();
-}
-
-void clsCreatureClimate::Clear() {
-    Name.clear();
-    specQual_.Clear();
-    synergy_.Clear();
-}
-
-namespace detail {
+// All creature tables are optional in a rules database: without its table an operation
+// gives its empty result and reports nothing.
 
 // The file of a creature type leaves out the four numbers that only the database holds.
-const RecordKind& Describe<clsClassCreature>::Kind() {
-    using R = clsClassCreature;
-    static const RecordKind kind = KindOf<R>("clsClassCreature",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"MinInt", Member<&R::MinInt>()},
-                                              {"MaxInt", Member<&R::MaxInt>()},
-                                              {"MinWis", Member<&R::MinWis>()},
-                                              {"MaxWis", Member<&R::MaxWis>()},
-                                              {"MinCha", Member<&R::MinCha>()},
-                                              {"MaxCha", Member<&R::MaxCha>()},
-                                              {"Vitality", Member<&R::Vitality>()},
-                                              {"SkillPtsFirst", Member<&R::SkillPtsFirst>()},
-                                              {"SkillPtsLevel", Member<&R::SkillPtsLevel>()},
-                                              {"MaxLevel", Member<&R::MaxLevel>()},
-                                              {"Feat", Member<&R::feats_>()},
-                                              {"ClassSkills", Member<&R::classSkills_>()},
-                                              {"SpecialQuality", Member<&R::specQual_>()}},
-                                             {{"Name"},
-                                              {"MinInt"},
-                                              {"MaxInt"},
-                                              {"MinWis"},
-                                              {"MaxWis"},
-                                              {"MinCha"},
-                                              {"MaxCha"},
-                                              {"Feat"},
-                                              {"ClassSkills"},
-                                              {"SpecialQuality"}});
-    return kind;
+ORVANE_DESCRIBE_RECORD(clsClassCreature) {
+    return {.fields = {Key<&R::Name>("Name"), F<&R::MinInt>("MinInt"), F<&R::MaxInt>("MaxInt"),
+                       F<&R::MinWis>("MinWis"), F<&R::MaxWis>("MaxWis"), F<&R::MinCha>("MinCha"),
+                       F<&R::MaxCha>("MaxCha"), F<&R::feats_>("Feat", Col::Value),
+                       F<&R::classSkills_>("ClassSkills", Col::Value),
+                       F<&R::specQual_>("SpecialQuality", Col::Value),
+                       F<&R::Vitality>("Vitality").NoLine().KeptByClear(),
+                       F<&R::SkillPtsFirst>("SkillPtsFirst").NoLine().KeptByClear(),
+                       F<&R::SkillPtsLevel>("SkillPtsLevel").NoLine().KeptByClear(),
+                       F<&R::MaxLevel>("MaxLevel").NoLine().KeptByClear()},
+            .tables = {{.name = "Creature type",
+                        .table = "tblCreatureClasses",
+                        .noun = "Creature Class",
+                        .test = TableTest::All,
+                        .read = Form::C,
+                        .clear = ClearGroup::Creatures}}};
 }
 
-const RecordKind& Describe<clsCreatureLevel>::Kind() {
-    using R = clsCreatureLevel;
-    static const RecordKind kind =
-        KindOf<R>("clsCreatureLevel",
-                  {{"Name", Member<&R::Name>()},
-                   {"Level", Member<&R::Level>()},
-                   {"Attack", Member<&R::Attack>()},
-                   {"FortSave", Member<&R::FortSave>()},
-                   {"RefSave", Member<&R::RefSave>()},
-                   {"WillSave", Member<&R::WillSave>()}},
-                  {{"Name"}, {"Level"}, {"Attack"}, {"FortSave"}, {"RefSave"}, {"WillSave"}},
-                  /*overlay=*/true);
-    return kind;
+// Levels are keyed by the creature's name and the level; any level number is a valid key.
+ORVANE_DESCRIBE_RECORD(clsCreatureLevel) {
+    return {.fields = {Key<&R::Name>("Name"), Key<&R::Level>("Level"), F<&R::Attack>("Attack"),
+                       F<&R::FortSave>("FortSave", Col::Always, "SV_Fort"),
+                       F<&R::RefSave>("RefSave", Col::Always, "SV_Ref"),
+                       F<&R::WillSave>("WillSave", Col::Always, "SV_Will")},
+            .tables = {{.name = "Creature level",
+                        .table = "tblCreatureLevels",
+                        .test = TableTest::All,
+                        .read = Form::D,
+                        .clear = ClearGroup::Creatures,
+                        .readNoMatch =
+                            "Unable to locate a Creature and/or Level matching your criteria."}},
+            .overlay = true};
 }
 
-const RecordKind& Describe<clsCreatureDetail>::Kind() {
-    using R = clsCreatureDetail;
-    static const RecordKind kind = KindOf<R>("clsCreatureDetail",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Size", Member<&R::Size>()},
-                                              {"MinStr", Member<&R::MinStr>()},
-                                              {"MaxStr", Member<&R::MaxStr>()},
-                                              {"MinDex", Member<&R::MinDex>()},
-                                              {"MaxDex", Member<&R::MaxDex>()},
-                                              {"MinCon", Member<&R::MinCon>()},
-                                              {"MaxCon", Member<&R::MaxCon>()},
-                                              {"VPScale", Member<&R::VPScale>()},
-                                              {"Slam", Member<&R::Slam>()},
-                                              {"Bite", Member<&R::Bite>()},
-                                              {"Gore", Member<&R::Gore>()},
-                                              {"Claw", Member<&R::Claw>()}},
-                                             {{"Name"},
-                                              {"Size"},
-                                              {"MinStr"},
-                                              {"MaxStr"},
-                                              {"MinDex"},
-                                              {"MaxDex"},
-                                              {"MinCon"},
-                                              {"MaxCon"},
-                                              {"VPScale"},
-                                              {"Slam"},
-                                              {"Bite"},
-                                              {"Gore"},
-                                              {"Claw"}});
-    return kind;
+// Size details look rows up by name and size; the logged statement quotes the keys with
+// single quotes for a read and double quotes for a delete, while the keys themselves are
+// always bound as values.
+ORVANE_DESCRIBE_RECORD(clsCreatureDetail) {
+    return {.fields = {Key<&R::Name>("Name"), Key<&R::Size>("Size"), F<&R::MinStr>("MinStr"),
+                       F<&R::MaxStr>("MaxStr"), F<&R::MinDex>("MinDex"), F<&R::MaxDex>("MaxDex"),
+                       F<&R::MinCon>("MinCon"), F<&R::MaxCon>("MaxCon"), F<&R::VPScale>("VPScale"),
+                       F<&R::Slam>("Slam"), F<&R::Bite>("Bite"), F<&R::Gore>("Gore"),
+                       F<&R::Claw>("Claw")},
+            .tables = {
+                {.name = "Creature detail",
+                 .table = "tblCreatureDetails",
+                 .noun = "Creature Characteristic",
+                 .test = TableTest::All,
+                 .read = Form::PairSingleQuote,
+                 .del = Form::PairDoubleQuote,
+                 .clear = ClearGroup::Creatures,
+                 .readNoMatch = "Unable to locate a Creature and/or Size matching your criteria.",
+                 .delNoMatch = "Unable to locate a Creature Characteristic matching your "
+                               "criteria."}}};
 }
 
-const RecordKind& Describe<clsCreatureTemplate>::Kind() {
-    using R = clsCreatureTemplate;
-    static const RecordKind kind = KindOf<R>(
-        "clsCreatureTemplate",
-        {{"Name", Member<&R::Name>()},
-         {"AttackBonus", Member<&R::AttackBonus>()},
-         {"MinStr", Member<&R::MinStr>()},
-         {"MaxStr", Member<&R::MaxStr>()},
-         {"MinDex", Member<&R::MinDex>()},
-         {"MaxDex", Member<&R::MaxDex>()},
-         {"MinCon", Member<&R::MinCon>()},
-         {"MaxCon", Member<&R::MaxCon>()},
-         {"MinInt", Member<&R::MinInt>()},
-         {"MaxInt", Member<&R::MaxInt>()},
-         {"MinWis", Member<&R::MinWis>()},
-         {"MaxWis", Member<&R::MaxWis>()},
-         {"MinCha", Member<&R::MinCha>()},
-         {"MaxCha", Member<&R::MaxCha>()},
-         {"Vitality", Member<&R::Vitality>()},
-         {"VitBonus", Member<&R::VitBonus>()},
-         {"IncreaseDamage", Member<&R::IncreaseDamage>()},
-         {"DecreaseDamage", Member<&R::DecreaseDamage>()},
-         {"SpecialQuality", Member<&R::specQual_>()},
-         {"Synergy", Member<&R::synergy_>()},
-         {"Feats", Member<&R::feats_>()},
-         {"AttackDamage", Member<&R::attackDamage_>()}},
-        {{"Name"},     {"AttackBonus"},    {"MinStr"},         {"MaxStr"},         {"MinDex"},
-         {"MaxDex"},   {"MinCon"},         {"MaxCon"},         {"MinInt"},         {"MaxInt"},
-         {"MinWis"},   {"MaxWis"},         {"MinCha"},         {"MaxCha"},         {"Vitality"},
-         {"VitBonus"}, {"IncreaseDamage"}, {"DecreaseDamage"}, {"SpecialQuality"}, {"Synergy"},
-         {"Feats"},    {"AttackDamage"}},
-        /*overlay=*/true);
-    return kind;
+ORVANE_DESCRIBE_RECORD(clsCreatureTemplate) {
+    return {.fields = {Key<&R::Name>("Name"),
+                       F<&R::AttackBonus>("AttackBonus"),
+                       F<&R::MinStr>("MinStr"),
+                       F<&R::MaxStr>("MaxStr"),
+                       F<&R::MinDex>("MinDex"),
+                       F<&R::MaxDex>("MaxDex"),
+                       F<&R::MinCon>("MinCon"),
+                       F<&R::MaxCon>("MaxCon"),
+                       F<&R::MinInt>("MinInt"),
+                       F<&R::MaxInt>("MaxInt"),
+                       F<&R::MinWis>("MinWis"),
+                       F<&R::MaxWis>("MaxWis"),
+                       F<&R::MinCha>("MinCha"),
+                       F<&R::MaxCha>("MaxCha"),
+                       F<&R::Vitality>("Vitality"),
+                       F<&R::VitBonus>("VitBonus", Col::Always, "VitalityBonus"),
+                       F<&R::IncreaseDamage>("IncreaseDamage"),
+                       F<&R::DecreaseDamage>("DecreaseDamage", Col::Always, "ReduceDamage"),
+                       F<&R::specQual_>("SpecialQuality", Col::Value),
+                       F<&R::synergy_>("Synergy", Col::Value),
+                       F<&R::feats_>("Feats", Col::Value),
+                       F<&R::attackDamage_>("AttackDamage", Col::Value)},
+            .tables = {{.name = "Creature template",
+                        .table = "tblCreatureTemplates",
+                        .test = TableTest::All,
+                        .read = Form::C,
+                        .clear = ClearGroup::Creatures}},
+            .overlay = true};
 }
 
-const RecordKind& Describe<clsCreatureClimate>::Kind() {
-    using R = clsCreatureClimate;
-    static const RecordKind kind = KindOf<R>("clsCreatureClimate",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Qualities", Member<&R::specQual_>()},
-                                              {"Bonus", Member<&R::synergy_>()}},
-                                             {{"Name"}, {"Qualities"}, {"Bonus"}},
-                                             /*overlay=*/true);
-    return kind;
+ORVANE_DESCRIBE_RECORD(clsCreatureClimate) {
+    return {.fields = {Key<&R::Name>("Name"), F<&R::specQual_>("Qualities", Col::Value),
+                       F<&R::synergy_>("Bonus", Col::Value)},
+            .tables = {{.name = "Creature climate",
+                        .table = "tblCreatureClimates",
+                        .test = TableTest::All,
+                        .read = Form::C,
+                        .clear = ClearGroup::Creatures}},
+            .overlay = true};
 }
-
-}  // namespace detail
-
-ORVANE_REGISTER_CLASS(clsClassCreature)
-ORVANE_REGISTER_CLASS(clsCreatureLevel)
-ORVANE_REGISTER_CLASS(clsCreatureDetail)
-ORVANE_REGISTER_CLASS(clsCreatureTemplate)
-ORVANE_REGISTER_CLASS(clsCreatureClimate)
 
 }  // namespace OrvaneLib

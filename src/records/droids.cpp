@@ -1,138 +1,76 @@
-// Droid bonuses, degrees, equipment, makers and quirks: their resets and text files. Every
-// droid file is read whole; none has optional trailing lines.
+// Droid bonuses, degrees, equipment, makers and quirks. Every droid file is read whole; none
+// has optional trailing lines. Every droid table is optional in a rules database: without
+// its table an operation gives its empty result and reports nothing.
 #include "orvane/records/droids.hpp"
 
-#include "records/kind.hpp"
+#include "host/internal.hpp"
+#include "records/describe.hpp"
 
 namespace OrvaneLib {
 
-void clsDroidBonus::Clear() {
-    Name.clear();
-    GainMultiple = false;
-    skills_.Clear();
-}
-
-void clsDroidDegree::Clear() {
-    Name.clear();
-    ClearModifiers();
-    classes_.Clear();
-}
-
-void clsDroidEquip::Clear() {
-    Name.clear();
-    Cost = Mass = 0;
-    Source.clear();
-    Notes.clear();
-    synergy_.Clear();
-}
-
-void clsDroidMakers::Clear() {
-    Name.clear();
-    MoveModifier = MaxMove = 0;
-    SkillBonusNum = SkillBonusAmt = SkillPenaltyNum = SkillPenaltyAmt = BonusQuirks = 0;
-    ClearModifiers();
-    specQual_.Clear();
-    synergy_.Clear();
-    skillBonus_.Clear();
-}
-
-void clsDroidQuirks::Clear() {
-    Name.clear();
-    Move = 0;
-    specQual_.Clear();
-    feats_.Clear();
-    synergy_.Clear();
-    skillMastery_.Clear();
-}
-
 namespace detail {
-
-const RecordKind& Describe<clsDroidBonus>::Kind() {
-    using R = clsDroidBonus;
-    static const RecordKind kind = KindOf<R>("clsDroidBonus",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"GainMultiple", Member<&R::GainMultiple>()},
-                                              {"Skills", Member<&R::skills_>()}},
-                                             {{"Name"}, {"GainMultiple"}, {"Skills"}});
-    return kind;
+namespace {
+// What the droid descriptions share: their table is tested and emptied with the droids'.
+TableDesc DroidTable(std::string_view name, std::string_view table) {
+    return {.name = name,
+            .table = table,
+            .test = TableTest::All,
+            .read = Form::B,
+            .clear = ClearGroup::DroidsAndStarships};
 }
-
-const RecordKind& Describe<clsDroidDegree>::Kind() {
-    using R = clsDroidDegree;
-    static const RecordKind kind =
-        KindOf<R>("clsDroidDegree",
-                  Join<FieldDesc>({{{"Name", Member<&R::Name>()}},
-                                   ModifierFields<R>(),
-                                   {{"Classes", Member<&R::classes_>()}}}),
-                  {{"Name"}, {"Modifiers"}, {"Classes"}});
-    return kind;
-}
-
-const RecordKind& Describe<clsDroidEquip>::Kind() {
-    using R = clsDroidEquip;
-    static const RecordKind kind = KindOf<R>(
-        "clsDroidEquip",
-        {{"Name", Member<&R::Name>()},
-         {"Cost", Member<&R::Cost>()},
-         {"Mass", Member<&R::Mass>()},
-         {"Source", Member<&R::Source>()},
-         {"Notes", Member<&R::Notes>()},
-         {"Synergy", Member<&R::synergy_>()}},
-        {{"Name"}, {"Cost"}, {"Mass"}, {"Source"}, {"Notes", TextForm::Note}, {"Synergy"}});
-    return kind;
-}
-
-const RecordKind& Describe<clsDroidMakers>::Kind() {
-    using R = clsDroidMakers;
-    static const RecordKind kind =
-        KindOf<R>("clsDroidMakers",
-                  Join<FieldDesc>({{{"Name", Member<&R::Name>()}},
-                                   ModifierFields<R>(),
-                                   {{"MoveModifier", Member<&R::MoveModifier>()},
-                                    {"MaxMove", Member<&R::MaxMove>()},
-                                    {"SkillBonusNum", Member<&R::SkillBonusNum>()},
-                                    {"SkillBonusAmt", Member<&R::SkillBonusAmt>()},
-                                    {"SkillPenaltyNum", Member<&R::SkillPenaltyNum>()},
-                                    {"SkillPenaltyAmt", Member<&R::SkillPenaltyAmt>()},
-                                    {"BonusQuirks", Member<&R::BonusQuirks>()},
-                                    {"SpecialQualities", Member<&R::specQual_>()},
-                                    {"Synergy", Member<&R::synergy_>()},
-                                    {"BonusSelect", Member<&R::skillBonus_>()}}}),
-                  {{"Name"},
-                   {"Modifiers"},
-                   {"MoveModifier"},
-                   {"MaxMove"},
-                   {"SkillBonusNum"},
-                   {"SkillBonusAmt"},
-                   {"SkillPenaltyNum"},
-                   {"SkillPenaltyAmt"},
-                   {"BonusQuirks"},
-                   {"SpecialQualities"},
-                   {"Synergy"},
-                   {"BonusSelect"}});
-    return kind;
-}
-
-const RecordKind& Describe<clsDroidQuirks>::Kind() {
-    using R = clsDroidQuirks;
-    static const RecordKind kind = KindOf<R>(
-        "clsDroidQuirks",
-        {{"Name", Member<&R::Name>()},
-         {"Move", Member<&R::Move>()},
-         {"SpecialQuality", Member<&R::specQual_>()},
-         {"BonusFeats", Member<&R::feats_>()},
-         {"Synergy", Member<&R::synergy_>()},
-         {"SkillMastery", Member<&R::skillMastery_>()}},
-        {{"Name"}, {"Move"}, {"SpecialQuality"}, {"BonusFeats"}, {"Synergy"}, {"SkillMastery"}});
-    return kind;
-}
-
+}  // namespace
 }  // namespace detail
 
-ORVANE_REGISTER_CLASS(clsDroidBonus)
-ORVANE_REGISTER_CLASS(clsDroidDegree)
-ORVANE_REGISTER_CLASS(clsDroidEquip)
-ORVANE_REGISTER_CLASS(clsDroidMakers)
-ORVANE_REGISTER_CLASS(clsDroidQuirks)
+ORVANE_DESCRIBE_RECORD(clsDroidBonus) {
+    return {.fields = {Key<&R::Name>("Name"),
+                       F<&R::GainMultiple>("GainMultiple", Col::Always, "Multiple"),
+                       F<&R::skills_>("Skills", Col::Value)},
+            .tables = {DroidTable("Droid bonus", "tblDroidBonus")}};
+}
+
+ORVANE_DESCRIBE_RECORD(clsDroidDegree) {
+    return {
+        .fields = {Key<&R::Name>("Name"), Modifiers<R>(), F<&R::classes_>("Classes", Col::Value)},
+        .tables = {DroidTable("Droid degree", "tblDroidDegree")}};
+}
+
+ORVANE_DESCRIBE_RECORD(clsDroidEquip) {
+    return {.fields = {Key<&R::Name>("Name"), F<&R::Cost>("Cost"), F<&R::Mass>("Mass"),
+                       F<&R::Source>("Source", Col::Value),
+                       F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
+                       F<&R::synergy_>("Synergy", Col::Value)},
+            .tables = {DroidTable("Droid equipment", "tblDroidEquip")}};
+}
+
+// Makers report a missing row in the plural on delete ("Droid Makers").
+ORVANE_DESCRIBE_RECORD(clsDroidMakers) {
+    TableDesc table = DroidTable("Droid maker", "tblDroidMakers");
+    table.delNoMatch = "Unable to locate a Droid Makers matching your criteria.";
+    return {.fields = {Key<&R::Name>("Name"), Modifiers<R>(),
+                       F<&R::MoveModifier>("MoveModifier", Col::Always, "MoveMod"),
+                       F<&R::MaxMove>("MaxMove", Col::Always, "MoveMax"),
+                       F<&R::SkillBonusNum>("SkillBonusNum", Col::Always, "BonusAny"),
+                       F<&R::SkillBonusAmt>("SkillBonusAmt", Col::Always, "BonusAmt"),
+                       F<&R::SkillPenaltyNum>("SkillPenaltyNum", Col::Always, "PenaltyAny"),
+                       F<&R::SkillPenaltyAmt>("SkillPenaltyAmt", Col::Always, "PenaltyAmt"),
+                       F<&R::BonusQuirks>("BonusQuirks", Col::Always, "AddQuirks"),
+                       F<&R::specQual_>("SpecialQualities", Col::Value),
+                       F<&R::synergy_>("Synergy", Col::Value),
+                       F<&R::skillBonus_>("BonusSelect", Col::Value)},
+            .tables = {table}};
+}
+
+// Quirks name a missing search field in the plural on read ("Droid Quirks").
+ORVANE_DESCRIBE_RECORD(clsDroidQuirks) {
+    TableDesc table = DroidTable("Droid quirk", "tblDroidQuirks");
+    table.readEmptyKey = "A Droid Quirks Search field was not corretly Identified.";
+    table.delEmptyKey = "A Droid Quirk Search field was not corretly Identified.";
+    return {
+        .fields = {Key<&R::Name>("Name"), F<&R::Move>("Move"),
+                   F<&R::specQual_>("SpecialQuality", Col::Value),
+                   F<&R::feats_>("BonusFeats", Col::Value), F<&R::synergy_>("Synergy", Col::Value),
+                   F<&R::skillMastery_>("SkillMastery", Col::Value)},
+        .tables = {table}};
+}
 
 }  // namespace OrvaneLib

@@ -1,6 +1,7 @@
 // Feats and bonus-feat selections.
+#include "host/internal.hpp"
 #include "orvane/records/character.hpp"
-#include "records/kind.hpp"
+#include "records/describe.hpp"
 #include "records/requirement_fields.hpp"
 
 namespace OrvaneLib {
@@ -22,79 +23,58 @@ clsFeats& clsFeats::operator=(const clsFeats& other) {
     return *this;
 }
 
-void clsFeats::Clear() {
-    Name.clear();
-    GainMultiple = AumenFeat = false;
-    Source.clear();
-    Notes.clear();
-    Description.clear();
-    bonus_.Clear();
-    if (Requirements) Requirements->Clear();
-}
-
-void clsBonus::Clear() {
-    Name.clear();
-    IncludeExotic = IncludeSklNormal = IncludeSklAumen = false;
-    IncludeAllNormal = IncludeAllAumen = RequireSklRanks = false;
-    feats_.Clear();
-}
-
-namespace detail {
-
-// The skill-bonus list ("Bonus") is stored in the table only, not in the text file.
-const RecordKind& Describe<clsFeats>::Kind() {
-    using R = clsFeats;
-    static const RecordKind kind =
-        KindOf<R>("clsFeats",
-                  Join<FieldDesc>({{{"Name", Member<&R::Name>()},
-                                    {"GainMultiple", Member<&R::GainMultiple>()},
-                                    {"AumenFeat", Member<&R::AumenFeat>()},
-                                    {"Source", Member<&R::Source>()},
-                                    {"Notes", Member<&R::Notes>()},
-                                    {"Description", Member<&R::Description>()},
-                                    {"Requirements", Nested<&R::Requirements>()},
-                                    {"Bonus", Member<&R::bonus_>()}},
-                                   RequirementFields<&R::Requirements>()}),
-                  {{"Name"},
-                   {"GainMultiple"},
-                   {"AumenFeat"},
-                   {"Source"},
-                   {"Notes", TextForm::Note},
-                   {"Requirements"},
-                   {"Description", TextForm::Description, 1}});
-    return kind;
+// The skill-bonus list ("Bonus") is stored in the table only, not in the text file. The
+// alternative and class requirement columns came later and are read and written only when
+// the table has them.
+ORVANE_DESCRIBE_RECORD(clsFeats) {
+    constexpr auto Req = Requirement<&R::Requirements>;
+    return {
+        .fields =
+            {Key<&R::Name>("Name", "Feat"),
+             F<&R::GainMultiple>("GainMultiple"),
+             F<&R::AumenFeat>("AumenFeat"),
+             F<&R::Source>("Source", Col::Value),
+             F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
+             Nested<&R::Requirements>("Requirements"),
+             F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1),
+             F<&R::bonus_>("Bonus", Col::Value).NoLine(),
+             Req("ReqTainted", Col::Always, {}),
+             Req("ReqDarkSide", Col::Always, {}),
+             Req("MinRequirements", Col::Value, {}),
+             Req("MaxRequirements", Col::Value, {}),
+             Req("AbilityRequirements", Col::Value, {}),
+             Req("SkillRequirements", Col::Value, {}),
+             Req("FeatRequirements", Col::Value, {}),
+             Req("SpeciesRequirements", Col::Value, {}),
+             Req("HomeworldRequirements", Col::Value, {}),
+             Req("OrFeatRequirements", Col::NewerText, {}),
+             Req("ClassRequirements", Col::NewerText, {}),
+             Req("OrClassRequirements", Col::NewerText, {}),
+             Req("OrSkillRequirements", Col::NewerText, {})},
+        .tables = {
+            {.name = "Feat", .table = "tblFeats", .read = Form::B, .list = {.query = "qryFeats"}}}};
 }
 
 // The feat list counts as a value for the table only when it holds items.
-const RecordKind& Describe<clsBonus>::Kind() {
-    using R = clsBonus;
-    static const RecordKind kind = [] {
-        Slot feats = Member<&R::feats_>();
-        feats.hasValue = [](const void* r) { return static_cast<const R*>(r)->GetNumFeats() > 0; };
-        return KindOf<R>("clsBonus",
-                         {{"Name", Member<&R::Name>()},
-                          {"Feats", feats},
-                          {"IncludeExotic", Member<&R::IncludeExotic>()},
-                          {"IncludeSklNormal", Member<&R::IncludeSklNormal>()},
-                          {"IncludeSklAumen", Member<&R::IncludeSklAumen>()},
-                          {"IncludeAllNormal", Member<&R::IncludeAllNormal>()},
-                          {"IncludeAllAumen", Member<&R::IncludeAllAumen>()},
-                          {"RequireSklRanks", Member<&R::RequireSklRanks>()}},
-                         {{"Name"},
-                          {"Feats"},
-                          {"IncludeExotic", TextForm::Plain, 1},
-                          {"IncludeSklNormal", TextForm::Plain, 1},
-                          {"IncludeSklAumen", TextForm::Plain, 1},
-                          {"IncludeAllNormal", TextForm::Plain, 1},
-                          {"IncludeAllAumen", TextForm::Plain, 1},
-                          {"RequireSklRanks", TextForm::Plain, 1}});
+ORVANE_DESCRIBE_RECORD(clsBonus) {
+    static constexpr Access feats = [] {
+        Access a = MemberAccess<&R::feats_>();
+        a.hasValue = [](const Object& o) { return As<R>(o).GetNumFeats() > 0; };
+        return a;
     }();
-    return kind;
+    return {
+        .fields = {Key<&R::Name>("Name"), F<&R::feats_>("Feats", Col::Value).Uses(feats),
+                   F<&R::IncludeExotic>("IncludeExotic", Col::Newer, "IncExotic").Group(1),
+                   F<&R::IncludeSklNormal>("IncludeSklNormal", Col::Newer, "IncSkillNorm").Group(1),
+                   F<&R::IncludeSklAumen>("IncludeSklAumen", Col::Newer, "IncSkillAumen").Group(1),
+                   F<&R::IncludeAllNormal>("IncludeAllNormal", Col::Newer, "IncAllNorm").Group(1),
+                   F<&R::IncludeAllAumen>("IncludeAllAumen", Col::Newer, "IncAllAumen").Group(1),
+                   F<&R::RequireSklRanks>("RequireSklRanks", Col::Newer, "RequireRanks").Group(1)},
+        .tables = {{.name = "Bonus-feat selection",
+                    .table = "tblClassesBonus",
+                    .read = Form::C,
+                    .list = {.lbound = 0, .skipNull = true, .noneListedFails = true},
+                    .delEmptyKey = "A Bonus Search field was not corretly Identified."}}};
 }
-
-}  // namespace detail
-
-ORVANE_REGISTER_CLASS(clsFeats)
-ORVANE_REGISTER_CLASS(clsBonus)
 
 }  // namespace OrvaneLib

@@ -5,21 +5,10 @@
 #include <string_view>
 #include <utility>
 
-#include "records/kind.hpp"
+#include "host/internal.hpp"
+#include "records/describe.hpp"
 
 namespace OrvaneLib {
-
-void clsArmor::Clear() {
-    Name.clear();
-    Feat.clear();
-    Cost = 0;
-    Mass = DefenseBonus = MaxDexBonus = ArmorCheck = Move10 = Move6 = DR = 0;
-    Notes.clear();
-    Source.clear();
-    Description.clear();
-    synergy_.Clear();
-    ability_.Clear();
-}
 
 std::string clsArmor::GetBonAttrName(Integer iAbility) const {
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kFull = {{
@@ -38,157 +27,76 @@ std::string clsArmor::GetBonAttrName(Integer iAbility) const {
     return name;
 }
 
-void clsWeapon::Clear() {
-    Name.clear();
-    Feat.clear();
-    NormFire = true;
-    MultFire = AutoFire = Personal = false;
-    FireControl = MultFireCtl = AutoFireCtl = 0;
-    Size.clear();
-    Cost = Mass = Range = Critical = 0;
-    Damage.clear();
-    Stun.clear();
-    FortDC.clear();
-    WeapType.clear();
-    AtkType.clear();
-    Source.clear();
-    Notes.clear();
-    Description.clear();
-    Craft.clear();
-}
-
 bool clsWeapon::IsLight() const { return Size == "Medium" || Size == "Small" || Size == "Tiny"; }
 bool clsWeapon::IsRanged() const { return AtkType == "Ranged Attack"; }
 bool clsWeapon::IsMelee() const { return AtkType == "Melee Attack"; }
 
-void clsEquipment::Clear() {
-    Name.clear();
-    Cost = Mass = 0;
-    Source.clear();
-    Notes.clear();
-    Description.clear();
-    synergy_.Clear();
-}
-
-namespace detail {
-
 // Armour files end with the description and the damage reduction, each optional, so that
 // files written before either existed still load.
-const RecordKind& Describe<clsArmor>::Kind() {
-    using R = clsArmor;
-    static const RecordKind kind = KindOf<R>("clsArmor",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Feat", Member<&R::Feat>()},
-                                              {"Cost", Member<&R::Cost>()},
-                                              {"Mass", Member<&R::Mass>()},
-                                              {"DefenseBonus", Member<&R::DefenseBonus>()},
-                                              {"MaxDexBonus", Member<&R::MaxDexBonus>()},
-                                              {"ArmorCheck", Member<&R::ArmorCheck>()},
-                                              {"Move10", Member<&R::Move10>()},
-                                              {"Move6", Member<&R::Move6>()},
-                                              {"Notes", Member<&R::Notes>()},
-                                              {"Source", Member<&R::Source>()},
-                                              {"Synergy", Member<&R::synergy_>()},
-                                              {"AbilityBonus", Member<&R::ability_>()},
-                                              {"Description", Member<&R::Description>()},
-                                              {"DR", Member<&R::DR>()}},
-                                             {{"Name"},
-                                              {"Feat"},
-                                              {"Cost"},
-                                              {"Mass"},
-                                              {"DefenseBonus"},
-                                              {"MaxDexBonus"},
-                                              {"ArmorCheck"},
-                                              {"Move10"},
-                                              {"Move6"},
-                                              {"Notes", TextForm::Note},
-                                              {"Source"},
-                                              {"Synergy"},
-                                              {"AbilityBonus"},
-                                              {"Description", TextForm::Description, 1},
-                                              {"DR", TextForm::Plain, 2}});
-    return kind;
+ORVANE_DESCRIBE_RECORD(clsArmor) {
+    return {
+        .fields =
+            {Key<&R::Name>("Name"), F<&R::Feat>("Feat", Col::Value), F<&R::Cost>("Cost"),
+             F<&R::Mass>("Mass"), F<&R::DefenseBonus>("DefenseBonus"),
+             F<&R::MaxDexBonus>("MaxDexBonus"), F<&R::ArmorCheck>("ArmorCheck"),
+             F<&R::Move10>("Move10"), F<&R::Move6>("Move6"),
+             F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
+             F<&R::Source>("Source", Col::Value), F<&R::synergy_>("Synergy", Col::Value),
+             F<&R::ability_>("AbilityBonus", Col::Value),
+             F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1),
+             F<&R::DR>("DR").Rules(Read::IfPresentNotNull, Write::IfPresent).Group(2)},
+        .tables = {{.name = "Armour",
+                    .table = "tblArmor",
+                    .noun = "Armor",
+                    .read = Form::B,
+                    .list = {.lbound = 0, .skipNull = true},
+                    .readEmptyKey = "A Armor Search field was not corretly Identified."}}};
 }
 
 // Weapon files grew twice: a group of four (description and fire modes) and then the craft
-// text. Loading overlays, so a shorter file leaves the later fields as they were.
-const RecordKind& Describe<clsWeapon>::Kind() {
-    using R = clsWeapon;
-    static const RecordKind kind = KindOf<R>("clsWeapon",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Feat", Member<&R::Feat>()},
-                                              {"NormFire", Member<&R::NormFire>()},
-                                              {"MultFire", Member<&R::MultFire>()},
-                                              {"AutoFire", Member<&R::AutoFire>()},
-                                              {"Personal", Member<&R::Personal>()},
-                                              {"FireControl", Member<&R::FireControl>()},
-                                              {"MultFireCtl", Member<&R::MultFireCtl>()},
-                                              {"AutoFireCtl", Member<&R::AutoFireCtl>()},
-                                              {"Size", Member<&R::Size>()},
-                                              {"Cost", Member<&R::Cost>()},
-                                              {"Mass", Member<&R::Mass>()},
-                                              {"Range", Member<&R::Range>()},
-                                              {"Critical", Member<&R::Critical>()},
-                                              {"Damage", Member<&R::Damage>()},
-                                              {"Stun", Member<&R::Stun>()},
-                                              {"FortDC", Member<&R::FortDC>()},
-                                              {"WeapType", Member<&R::WeapType>()},
-                                              {"AtkType", Member<&R::AtkType>()},
-                                              {"Source", Member<&R::Source>()},
-                                              {"Notes", Member<&R::Notes>()},
-                                              {"Description", Member<&R::Description>()},
-                                              {"Craft", Member<&R::Craft>()}},
-                                             {{"Name"},
-                                              {"Feat"},
-                                              {"MultFire"},
-                                              {"AutoFire"},
-                                              {"Personal"},
-                                              {"FireControl"},
-                                              {"Size"},
-                                              {"Cost"},
-                                              {"Mass"},
-                                              {"Range"},
-                                              {"Critical"},
-                                              {"Damage"},
-                                              {"Stun"},
-                                              {"FortDC"},
-                                              {"WeapType"},
-                                              {"AtkType"},
-                                              {"Source"},
-                                              {"Notes", TextForm::Note},
-                                              {"Description", TextForm::Description, 1},
-                                              {"NormFire", TextForm::Plain, 1},
-                                              {"MultFireCtl", TextForm::Plain, 1},
-                                              {"AutoFireCtl", TextForm::Plain, 1},
-                                              {"Craft", TextForm::Plain, 2}},
-                                             /*overlay=*/true);
-    return kind;
+// text. Loading overlays, so a shorter file leaves the later fields as they were. The table
+// grew newer columns too, each used only when present; without "NormalAttack" a weapon
+// keeps allowing normal attacks, which is why NormFire is cleared to true.
+ORVANE_DESCRIBE_RECORD(clsWeapon) {
+    return {
+        .fields =
+            {Key<&R::Name>("Name"),
+             F<&R::Feat>("Feat", Col::Value),
+             F<&R::MultFire>("MultFire"),
+             F<&R::AutoFire>("AutoFire"),
+             F<&R::Personal>("Personal"),
+             F<&R::FireControl>("FireControl"),
+             F<&R::Size>("Size", Col::Value),
+             F<&R::Cost>("Cost"),
+             F<&R::Mass>("Mass"),
+             F<&R::Range>("Range"),
+             F<&R::Critical>("Critical"),
+             F<&R::Damage>("Damage", Col::Value),
+             F<&R::Stun>("Stun", Col::Value),
+             F<&R::FortDC>("FortDC", Col::Value),
+             F<&R::WeapType>("WeapType", Col::Value, "Type"),
+             F<&R::AtkType>("AtkType", Col::Value),
+             F<&R::Source>("Source", Col::Value),
+             F<&R::Notes>("Notes", Col::NewerText).As(TextForm::Note),
+             F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1),
+             F<&R::NormFire>("NormFire", Col::Newer, "NormalAttack").Group(1),
+             F<&R::MultFireCtl>("MultFireCtl", Col::Newer, "MultBonus").Group(1),
+             F<&R::AutoFireCtl>("AutoFireCtl", Col::Newer, "AutoBonus").Group(1),
+             F<&R::Craft>("Craft", Col::NewerText).Group(2)},
+        .tables = {{.name = "Weapon", .table = "tblWeapons"}},
+        .overlay = true,
+        .afterClear = [](Object& o) { As<R>(o).NormFire = true; }};
 }
 
-const RecordKind& Describe<clsEquipment>::Kind() {
-    using R = clsEquipment;
-    static const RecordKind kind = KindOf<R>("clsEquipment",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Cost", Member<&R::Cost>()},
-                                              {"Mass", Member<&R::Mass>()},
-                                              {"Source", Member<&R::Source>()},
-                                              {"Notes", Member<&R::Notes>()},
-                                              {"Synergy", Member<&R::synergy_>()},
-                                              {"Description", Member<&R::Description>()}},
-                                             {{"Name"},
-                                              {"Cost"},
-                                              {"Mass"},
-                                              {"Source"},
-                                              {"Notes", TextForm::Note},
-                                              {"Synergy"},
-                                              {"Description", TextForm::Description, 1}});
-    return kind;
+ORVANE_DESCRIBE_RECORD(clsEquipment) {
+    return {
+        .fields =
+            {Key<&R::Name>("Name"), F<&R::Cost>("Cost"), F<&R::Mass>("Mass"),
+             F<&R::Source>("Source", Col::Value),
+             F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
+             F<&R::synergy_>("Synergy", Col::Value),
+             F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1)},
+        .tables = {{.name = "Equipment", .table = "tblEquipment", .read = Form::B}}};
 }
-
-}  // namespace detail
-
-ORVANE_REGISTER_CLASS(clsArmor)
-ORVANE_REGISTER_CLASS(clsWeapon)
-ORVANE_REGISTER_CLASS(clsEquipment)
 
 }  // namespace OrvaneLib

@@ -1,52 +1,68 @@
 // The requirement values of a record that owns a clsRequirements (prestige classes, skills,
-// feats), as hidden fields named after their table columns, so that each owner's table
-// description can pick the columns its table carries.
+// feats), as rows for their table columns, so that each owner's description names the
+// columns its table carries, under the names and rules of that table.
 #pragma once
 
-#include <vector>
+#include <memory>
+#include <string_view>
 
 #include "orvane/records/requirements.hpp"
-#include "records/kind.hpp"
+#include "records/describe.hpp"
 
 namespace OrvaneLib::detail {
 
+// The accesses to the requirements' values through the owner's reference to them.
 template <auto Owner>
-std::vector<FieldDesc> RequirementFields() {
+struct RequirementAccess {
     using Q = clsRequirements;
-    return {
-        {"ReqTainted", NestedField<Owner, &Q::ReqTainted>(), false},
-        {"ReqDarkSide", NestedField<Owner, &Q::ReqDarkSide>(), false},
-        {"SpeciesNonLevel", NestedField<Owner, &Q::ReqSpecLvl>(), false},
-        {"AbilityRequirements",
-         NestedList<Owner, &Q::SetAbility, &Q::AbilityList, &Q::HasAbility>(), false},
-        {"FeatRequirements", NestedList<Owner, &Q::SetFeats, &Q::FeatList, &Q::HasFeats>(), false},
-        {"SkillRequirements", NestedList<Owner, &Q::SetSkill, &Q::SkillList, &Q::HasSkills>(),
-         false},
-        {"WriteRequirements",
-         NestedList<Owner, &Q::SetReadWrite, &Q::ReadWriteList, &Q::HasReadWrite>(), false},
-        {"SpeakRequirements", NestedList<Owner, &Q::SetSpeak, &Q::SpeakList, &Q::HasSpeak>(),
-         false},
-        {"ClassRequirements", NestedList<Owner, &Q::SetClass, &Q::ClassList, &Q::HasClasses>(),
-         false},
-        {"SpeciesRequirements",
-         NestedList<Owner, &Q::SetSpecies, &Q::SpeciesList, &Q::HasSpecies>(), false},
-        {"HomeworldRequirements",
-         NestedList<Owner, &Q::SetHomeworld, &Q::HomeworldList, &Q::HasHomeworld>(), false},
-        {"MinRequirements",
-         NestedList<Owner, &Q::SetMinRequire, &Q::MinList, &Q::MinRequirements>(), false},
-        {"MaxRequirements",
-         NestedList<Owner, &Q::SetMaxRequire, &Q::MaxList, &Q::MaxRequirements>(), false},
-        {"SpecialRequirements",
-         NestedList<Owner, &Q::SetQualities, &Q::QualityList, &Q::HasQualities>(), false},
-        {"OrFeatRequirements", NestedList<Owner, &Q::SetOrFeats, &Q::OrFeatList, &Q::HasOrFeats>(),
-         false},
-        {"OrClassRequirements",
-         NestedList<Owner, &Q::SetOrClasses, &Q::OrClassList, &Q::HasOrClasses>(), false},
-        {"OrSkillRequirements",
-         NestedList<Owner, &Q::SetOrSkills, &Q::OrSkillList, &Q::HasOrSkills>(), false},
-        {"OrSpecialRequirements",
-         NestedList<Owner, &Q::SetOrSpecial, &Q::OrSpecialList, &Q::HasOrSpecial>(), false},
-    };
+    template <auto Set, auto Get, auto Has>
+    static constexpr Access kList = NestedListAccess<Owner, Set, Get, Has>();
+    template <auto FieldM>
+    static constexpr Access kField = NestedFieldAccess<Owner, FieldM>();
+
+    // The access behind a requirement field's name.
+    static const Access* Find(std::string_view name) {
+        const std::pair<std::string_view, const Access*> all[] = {
+            {"ReqTainted", &kField<&Q::ReqTainted>},
+            {"ReqDarkSide", &kField<&Q::ReqDarkSide>},
+            {"SpeciesNonLevel", &kField<&Q::ReqSpecLvl>},
+            {"AbilityRequirements", &kList<&Q::SetAbility, &Q::AbilityList, &Q::HasAbility>},
+            {"FeatRequirements", &kList<&Q::SetFeats, &Q::FeatList, &Q::HasFeats>},
+            {"SkillRequirements", &kList<&Q::SetSkill, &Q::SkillList, &Q::HasSkills>},
+            {"WriteRequirements", &kList<&Q::SetReadWrite, &Q::ReadWriteList, &Q::HasReadWrite>},
+            {"SpeakRequirements", &kList<&Q::SetSpeak, &Q::SpeakList, &Q::HasSpeak>},
+            {"ClassRequirements", &kList<&Q::SetClass, &Q::ClassList, &Q::HasClasses>},
+            {"SpeciesRequirements", &kList<&Q::SetSpecies, &Q::SpeciesList, &Q::HasSpecies>},
+            {"HomeworldRequirements",
+             &kList<&Q::SetHomeworld, &Q::HomeworldList, &Q::HasHomeworld>},
+            {"MinRequirements", &kList<&Q::SetMinRequire, &Q::MinList, &Q::MinRequirements>},
+            {"MaxRequirements", &kList<&Q::SetMaxRequire, &Q::MaxList, &Q::MaxRequirements>},
+            {"SpecialRequirements", &kList<&Q::SetQualities, &Q::QualityList, &Q::HasQualities>},
+            {"OrFeatRequirements", &kList<&Q::SetOrFeats, &Q::OrFeatList, &Q::HasOrFeats>},
+            {"OrClassRequirements", &kList<&Q::SetOrClasses, &Q::OrClassList, &Q::HasOrClasses>},
+            {"OrSkillRequirements", &kList<&Q::SetOrSkills, &Q::OrSkillList, &Q::HasOrSkills>},
+            {"OrSpecialRequirements",
+             &kList<&Q::SetOrSpecial, &Q::OrSpecialList, &Q::HasOrSpecial>},
+        };
+        for (const auto& [n, a] : all)
+            if (n == name) return a;
+        return nullptr;
+    }
+};
+
+// A column of the owner's table holding one requirement value (named as in the list above;
+// the column takes that name unless `column` gives the table's own). Such rows have no file
+// line (the block of lines is the Nested row's) and are not shown as fields of their own.
+template <auto Owner>
+Field Requirement(std::string_view name, Col col, std::string_view column = {}) {
+    const Access* a = RequirementAccess<Owner>::Find(name);
+    if (!a) throw std::logic_error("no requirement value " + std::string(name));
+    Field f{.name = name,
+            .access = a,
+            .line = false,
+            .column = column.empty() ? name : column,
+            .shown = false};
+    return f.Rules(col);
 }
 
 // A deep copy of an owned requirements object (none stays none).

@@ -1,100 +1,37 @@
 // clsRequirements: the prerequisites block that prestige classes, skills and feats embed.
 #include "orvane/records/requirements.hpp"
 
-#include <stdexcept>
-
-#include "orvane/detail/host_internal.hpp"
-#include "records/kind.hpp"
+#include "host/internal.hpp"
+#include "records/describe.hpp"
 
 namespace OrvaneLib {
 
-void clsRequirements::Clear() {
-    ReqTainted = false;
-    ReqDarkSide = false;
-    ReqSpecLvl = 0;
-    abilities_.Clear();
-    feats_.Clear();
-    skills_.Clear();
-    readWrite_.Clear();
-    speak_.Clear();
-    classes_.Clear();
-    species_.Clear();
-    homeworlds_.Clear();
-    minimums_.Clear();
-    maximums_.Clear();
-    qualities_.Clear();
-    orFeats_.Clear();
-    orClasses_.Clear();
-    orSkills_.Clear();
-    orSpecial_.Clear();
+// The block: the two flags, then the eleven lists; the four alternative lists came later and
+// are each read only when the file has another line. ReqSpecLvl is kept in the owner's row
+// only, never in the block.
+ORVANE_DESCRIBE(clsRequirements) {
+    return {.fields = {InFile<&R::ReqTainted>("ReqTainted"), InFile<&R::ReqDarkSide>("ReqDarkSide"),
+                       InFile<&R::ReqSpecLvl>("ReqSpecLvl").NoLine(),
+                       InFile<&R::abilities_>("Ability"), InFile<&R::feats_>("Feats"),
+                       InFile<&R::skills_>("Skill"), InFile<&R::readWrite_>("ReadWrite"),
+                       InFile<&R::speak_>("Speak"), InFile<&R::classes_>("Class"),
+                       InFile<&R::species_>("Species"), InFile<&R::homeworlds_>("Homeworld"),
+                       InFile<&R::minimums_>("MinRequire"), InFile<&R::maximums_>("MaxRequire"),
+                       InFile<&R::qualities_>("Qualities"),
+                       InFile<&R::orFeats_>("OrFeats").Group(1),
+                       InFile<&R::orClasses_>("OrClasses").Group(2),
+                       InFile<&R::orSkills_>("OrSkills").Group(3),
+                       InFile<&R::orSpecial_>("OrSpecial").Group(4)}};
 }
 
+void clsRequirements::Clear() { detail::Describe<clsRequirements>::Kind().Clear(*this); }
+
 void clsRequirements::Save(Integer iFileNum) const {
-    try {
-        detail::WriteLines(this, detail::Describe<clsRequirements>::Kind(), iFileNum);
-    } catch (const std::exception& e) {
-        detail::ShowMessage(std::string("Sub: Save.\r\n") + e.what(), MsgIcon::Critical, "Error");
-        ++detail::BlockSaveFailures();
-    }
+    detail::SaveBlock(this, detail::Describe<clsRequirements>::Kind(), iFileNum);
 }
 
 void clsRequirements::Load(Integer iFileNum) {
-    Clear();
-    try {
-        detail::ReadLines(this, detail::Describe<clsRequirements>::Kind(), iFileNum);
-    } catch (const std::exception& e) {
-        detail::ShowMessage(std::string("Sub: Load.\r\n") + e.what(), MsgIcon::Critical, "Error");
-        Clear();
-    }
+    detail::LoadBlock(*this, detail::Describe<clsRequirements>::Kind(), iFileNum);
 }
-
-namespace detail {
-
-// The block: the two flags, then the fifteen lists; the four alternative lists came later
-// and are each read only when the file has another line. ReqSpecLvl is not part of it.
-const RecordKind& Describe<clsRequirements>::Kind() {
-    using R = clsRequirements;
-    static const RecordKind kind = KindOf<R>("clsRequirements",
-                                             {{"ReqTainted", Member<&R::ReqTainted>()},
-                                              {"ReqDarkSide", Member<&R::ReqDarkSide>()},
-                                              {"ReqSpecLvl", Member<&R::ReqSpecLvl>()},
-                                              {"Ability", Member<&R::abilities_>()},
-                                              {"Feats", Member<&R::feats_>()},
-                                              {"Skill", Member<&R::skills_>()},
-                                              {"ReadWrite", Member<&R::readWrite_>()},
-                                              {"Speak", Member<&R::speak_>()},
-                                              {"Class", Member<&R::classes_>()},
-                                              {"Species", Member<&R::species_>()},
-                                              {"Homeworld", Member<&R::homeworlds_>()},
-                                              {"MinRequire", Member<&R::minimums_>()},
-                                              {"MaxRequire", Member<&R::maximums_>()},
-                                              {"Qualities", Member<&R::qualities_>()},
-                                              {"OrFeats", Member<&R::orFeats_>()},
-                                              {"OrClasses", Member<&R::orClasses_>()},
-                                              {"OrSkills", Member<&R::orSkills_>()},
-                                              {"OrSpecial", Member<&R::orSpecial_>()}},
-                                             {{"ReqTainted"},
-                                              {"ReqDarkSide"},
-                                              {"Ability"},
-                                              {"Feats"},
-                                              {"Skill"},
-                                              {"ReadWrite"},
-                                              {"Speak"},
-                                              {"Class"},
-                                              {"Species"},
-                                              {"Homeworld"},
-                                              {"MinRequire"},
-                                              {"MaxRequire"},
-                                              {"Qualities"},
-                                              {"OrFeats", TextForm::Plain, 1},
-                                              {"OrClasses", TextForm::Plain, 2},
-                                              {"OrSkills", TextForm::Plain, 3},
-                                              {"OrSpecial", TextForm::Plain, 4}});
-    return kind;
-}
-
-}  // namespace detail
-
-ORVANE_REGISTER_CLASS(clsRequirements)
 
 }  // namespace OrvaneLib

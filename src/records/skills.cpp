@@ -2,8 +2,9 @@
 #include <array>
 #include <string_view>
 
+#include "host/internal.hpp"
 #include "orvane/records/character.hpp"
-#include "records/kind.hpp"
+#include "records/describe.hpp"
 #include "records/requirement_fields.hpp"
 
 namespace OrvaneLib {
@@ -56,23 +57,6 @@ clsSkills& clsSkills::operator=(const clsSkills& other) {
     return *this;
 }
 
-void clsSkills::Clear() {
-    Name.clear();
-    SubSkills = TrainedOnly = ArmorCheck = Aumen = DarkSide = LightSide = false;
-    CreatureUse = DroidUse = UntrainedHeuristic = false;
-    SubNumber = 0;
-    Source.clear();
-    Notes.clear();
-    Description.clear();
-    ability_.clear();
-    secondary_.clear();
-    if (objRequirements) objRequirements->Clear();
-    synergy_.Clear();
-    exclClass_.Clear();
-    subSynergy_.Clear();
-    subSuggest_.Clear();
-}
-
 void clsSkills::SetAbility(const std::string& strAbility) {
     ability_ = strAbility.empty() ? std::string() : CompleteAbility(strAbility, false);
 }
@@ -81,81 +65,71 @@ void clsSkills::SetSecondary(const std::string& strSecondary) {
     secondary_ = strSecondary.empty() ? std::string("None") : CompleteAbility(strSecondary, true);
 }
 
-void clsSkillMastery::Clear() {
-    Name.clear();
-    Number = 0;
-    skills_.Clear();
-}
-
-namespace detail {
-
 // The ability texts have two ways in: file lines store them as read ("Ability",
-// "Secondary"), columns go through the name completion ("Attribute", "SecAbility").
-const RecordKind& Describe<clsSkills>::Kind() {
-    using R = clsSkills;
-    static const RecordKind kind = KindOf<R>(
-        "clsSkills",
-        Join<FieldDesc>({{{"Name", Member<&R::Name>()},
-                          {"SubSkills", Member<&R::SubSkills>()},
-                          {"SubNumber", Member<&R::SubNumber>()},
-                          {"TrainedOnly", Member<&R::TrainedOnly>()},
-                          {"ArmorCheck", Member<&R::ArmorCheck>()},
-                          {"Aumen", Member<&R::Aumen>()},
-                          {"DarkSide", Member<&R::DarkSide>()},
-                          {"LightSide", Member<&R::LightSide>()},
-                          {"Source", Member<&R::Source>()},
-                          {"Notes", Member<&R::Notes>()},
-                          {"CreatureUse", Member<&R::CreatureUse>()},
-                          {"Description", Member<&R::Description>()},
-                          {"DroidUse", Member<&R::DroidUse>()},
-                          {"UntrainedHeuristic", Member<&R::UntrainedHeuristic>()},
-                          {"Requirements", Nested<&R::objRequirements>()},
-                          {"Ability", Member<&R::ability_>()},
-                          {"Attribute", TextVia<&R::GetAbility, &R::SetAbility, R>(), false},
-                          {"Secondary", Member<&R::secondary_>()},
-                          {"SecAbility", TextVia<&R::GetSecondary, &R::SetSecondary, R>(), false},
-                          {"Synergy", Member<&R::synergy_>()},
-                          {"ExclClass", Member<&R::exclClass_>()},
-                          {"SubSynergy", Member<&R::subSynergy_>()},
-                          {"SubSuggest", Member<&R::subSuggest_>()}},
-                         RequirementFields<&R::objRequirements>()}),
-        {{"Name"},
-         {"Ability"},
-         {"SubSkills"},
-         {"SubNumber"},
-         {"TrainedOnly"},
-         {"ArmorCheck"},
-         {"Aumen"},
-         {"DarkSide"},
-         {"LightSide"},
-         {"Source"},
-         {"Notes", TextForm::Note},
-         {"CreatureUse"},
-         {"Requirements"},
-         {"ExclClass"},
-         {"Synergy"},
-         {"DroidUse", TextForm::Plain, 1},
-         {"UntrainedHeuristic", TextForm::Plain, 1},
-         {"Description", TextForm::Description, 2},
-         {"Secondary", TextForm::Plain, 2},
-         {"SubSynergy", TextForm::Plain, 2},
-         {"SubSuggest", TextForm::Plain, 3}});
-    return kind;
+// "Secondary"), columns go through the name completion ("Attribute", "SecAbility"). The
+// requirement columns came at different times: "Feat" is read whenever it is not null, the
+// others only when the table has them; the class requirements are read but never written.
+ORVANE_DESCRIBE_RECORD(clsSkills) {
+    static constexpr Access ability = TextViaAccess<R, &R::GetAbility, &R::SetAbility>();
+    static constexpr Access secondary = TextViaAccess<R, &R::GetSecondary, &R::SetSecondary>();
+    constexpr auto Req = Requirement<&R::objRequirements>;
+    return {
+        .fields =
+            {Key<&R::Name>("Name"),
+             F<&R::ability_>("Ability", Col::Value, "Attribute").ReadVia(ability),
+             F<&R::SubSkills>("SubSkills"),
+             F<&R::SubNumber>("SubNumber"),
+             F<&R::TrainedOnly>("TrainedOnly"),
+             F<&R::ArmorCheck>("ArmorCheck"),
+             F<&R::Aumen>("Aumen"),
+             F<&R::DarkSide>("DarkSide"),
+             F<&R::LightSide>("LightSide"),
+             F<&R::Source>("Source", Col::Value),
+             F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
+             F<&R::CreatureUse>("CreatureUse", Col::Newer),
+             Nested<&R::objRequirements>("Requirements"),
+             InFile<&R::exclClass_>("ExclClass"),
+             F<&R::synergy_>("Synergy", Col::Value),
+             F<&R::DroidUse>("DroidUse", Col::Newer).Group(1),
+             F<&R::UntrainedHeuristic>("UntrainedHeuristic", Col::Newer).Group(1),
+             F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(2),
+             F<&R::secondary_>("Secondary", Col::NewerText, "SecAbility")
+                 .Rules(Read::IfPresentNotNull, Write::IfPresent)
+                 .Fallback("None")
+                 .ReadVia(secondary)
+                 .Group(2),
+             F<&R::subSynergy_>("SubSynergy", Col::NewerText).Group(2),
+             F<&R::subSuggest_>("SubSuggest", Col::NewerText).Group(3),
+             Req("FeatRequirements", Col::Value, "Feat"),
+             Req("SkillRequirements", Col::NewerText, {}),
+             Req("ClassRequirements", Col::NewerText, {})
+                 .Rules(Read::IfPresentNotNull, Write::Never),
+             Req("SpeciesRequirements", Col::NewerText, {}),
+             Req("MinRequirements", Col::NewerText, {}),
+             Req("MaxRequirements", Col::NewerText, {}),
+             Req("AbilityRequirements", Col::NewerText, {})},
+        .tables = {{.name = "Skill",
+                    .table = "tblSkills",
+                    .list = {.query = "qrySkills",
+                             .lbound = 0,
+                             .skipNull = true,
+                             .noneListedFails = true}},
+                   // The same table listed by kind of skill: ordinary ones, or those of
+                   // the mystic power.
+                   {.name = "Skill by kind",
+                    .table = "tblSkills",
+                    .noun = "Skill",
+                    .list = {.query = "qrySkills",
+                             .lbound = 0,
+                             .skipNull = true,
+                             .filter = ListFilter::Aumen,
+                             .noneListedFails = true}}}};
 }
 
-const RecordKind& Describe<clsSkillMastery>::Kind() {
-    using R = clsSkillMastery;
-    static const RecordKind kind = KindOf<R>("clsSkillMastery",
-                                             {{"Name", Member<&R::Name>()},
-                                              {"Number", Member<&R::Number>()},
-                                              {"Skills", Member<&R::skills_>()}},
-                                             {{"Name"}, {"Number"}, {"Skills"}});
-    return kind;
+ORVANE_DESCRIBE_RECORD(clsSkillMastery) {
+    return {.fields = {Key<&R::Name>("Name"), F<&R::Number>("Number"),
+                       F<&R::skills_>("Skills", Col::Value)},
+            .tables = {{.name = "Skill mastery", .table = "tblSkillMastery"}}};
 }
-
-}  // namespace detail
-
-ORVANE_REGISTER_CLASS(clsSkills)
-ORVANE_REGISTER_CLASS(clsSkillMastery)
 
 }  // namespace OrvaneLib

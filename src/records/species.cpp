@@ -1,41 +1,11 @@
 // clsSpecies: the largest record class, with its age categories and size modifier.
 #include <cstdint>
 
+#include "host/internal.hpp"
 #include "orvane/records/character.hpp"
-#include "records/kind.hpp"
+#include "records/describe.hpp"
 
 namespace OrvaneLib {
-
-void clsSpecies::Clear() {
-    Name.clear();
-    Homeworld.clear();
-    NPC = false;
-    BonusFeat = 0;
-    Size.clear();
-    BonusSkillPts = Move = Swim = Fly = Other = 0;
-    FlyType.clear();
-    OtherType.clear();
-    Source.clear();
-    Description.clear();
-    MaxChild = MaxYoung = MaxAdult = MaxMiddle = MaxOld = 0;
-    MinHeight = MaxHeight = 0;
-    MinWeight = MaxWeight = 0;
-    ClearModifiers();
-    specQual_.Clear();
-    speak_.Clear();
-    write_.Clear();
-    feats_.Clear();
-    bonusFeats_.Clear();
-    classSkills_.Clear();
-    forbidSkills_.Clear();
-    forbidFeats_.Clear();
-    restricted_.Clear();
-    synergy_.Clear();
-    forbidClasses_.Clear();
-    featReplace_.Clear();
-    ResizeSlots(0);
-    if (objSize) objSize->Clear();  // the attachment itself stays
-}
 
 void clsSpecies::SetSpecQual(const std::string& strSpecQual) {
     specQual_.SetList(strSpecQual);
@@ -76,94 +46,58 @@ std::string clsSpecies::SizeModifier() const {
     return "+0";
 }
 
-namespace detail {
-
-// Fields carry their column names; "BonusFeat" is the number of bonus feats (column
-// "BonusFeats") and "BonusFeatList" the list (column "BonusFeat"). The special-quality list
-// has two ways in: the file line goes straight to the list, the column through SetSpecQual,
-// which also sizes the object slots.
-const RecordKind& Describe<clsSpecies>::Kind() {
-    using R = clsSpecies;
-    static const RecordKind kind = KindOf<R>(
-        "clsSpecies",
-        Join<FieldDesc>({{{"Name", Member<&R::Name>()}},
-                         ModifierFields<R>(),
-                         {{"Homeworld", Member<&R::Homeworld>()},
-                          {"NPC", Member<&R::NPC>()},
-                          {"BonusFeat", Member<&R::BonusFeat>()},
-                          {"Size", Member<&R::Size>()},
-                          {"BonusSkillPts", Member<&R::BonusSkillPts>()},
-                          {"Move", Member<&R::Move>()},
-                          {"Swim", Member<&R::Swim>()},
-                          {"Fly", Member<&R::Fly>()},
-                          {"FlyType", Member<&R::FlyType>()},
-                          {"Other", Member<&R::Other>()},
-                          {"OtherType", Member<&R::OtherType>()},
-                          {"Source", Member<&R::Source>()},
-                          {"Description", Member<&R::Description>()},
-                          {"MaxChild", Member<&R::MaxChild>()},
-                          {"MaxYoung", Member<&R::MaxYoung>()},
-                          {"MaxAdult", Member<&R::MaxAdult>()},
-                          {"MaxMiddle", Member<&R::MaxMiddle>()},
-                          {"MaxOld", Member<&R::MaxOld>()},
-                          {"MinHeight", Member<&R::MinHeight>()},
-                          {"MaxHeight", Member<&R::MaxHeight>()},
-                          {"MinWeight", Member<&R::MinWeight>()},
-                          {"MaxWeight", Member<&R::MaxWeight>()},
-                          {"SpecialQualities", Member<&R::specQual_>()},
-                          {"SetSpecQual", ListVia<&R::specQual_, &R::SetSpecQual>(), false},
-                          {"Speak", Member<&R::speak_>()},
-                          {"ReadWrite", Member<&R::write_>()},
-                          {"AddFeat", Member<&R::feats_>()},
-                          {"BonusFeatList", Member<&R::bonusFeats_>()},
-                          {"ClassSkills", Member<&R::classSkills_>()},
-                          {"ForbiddenSkills", Member<&R::forbidSkills_>()},
-                          {"ForbiddenFeats", Member<&R::forbidFeats_>()},
-                          {"RestrictedSkills", Member<&R::restricted_>()},
-                          {"Synergy", Member<&R::synergy_>()},
-                          {"ForbiddenClass", Member<&R::forbidClasses_>()},
-                          {"ReplaceClsFeats", Member<&R::featReplace_>()}}}),
-        {{"Name"},
-         {"Modifiers"},
-         {"Homeworld"},
-         {"NPC"},
-         {"BonusFeat"},
-         {"Size"},
-         {"BonusSkillPts"},
-         {"Move"},
-         {"Swim"},
-         {"Fly"},
-         {"FlyType"},
-         {"Other"},
-         {"OtherType"},
-         {"Source"},
-         {"MaxChild"},
-         {"MaxYoung"},
-         {"MaxAdult"},
-         {"MaxMiddle"},
-         {"MaxOld"},
-         {"MinHeight"},
-         {"MaxHeight"},
-         {"MinWeight"},
-         {"MaxWeight"},
-         {"SpecialQualities"},
-         {"Speak"},
-         {"ReadWrite"},
-         {"AddFeat"},
-         {"BonusFeatList"},
-         {"ClassSkills"},
-         {"ForbiddenSkills"},
-         {"ForbiddenFeats"},
-         {"RestrictedSkills"},
-         {"Synergy"},
-         {"ForbiddenClass"},
-         {"Description", TextForm::Description, 1},
-         {"ReplaceClsFeats", TextForm::Plain, 1}});
-    return kind;
+// "BonusFeat" is the number of bonus feats (column "BonusFeats") and "BonusFeatList" the
+// list (column "BonusFeat"). The special-quality column goes in through SetSpecQual, which
+// also sizes the object slots; the file line goes straight to the list.
+ORVANE_DESCRIBE_RECORD(clsSpecies) {
+    static constexpr Access specQualVia = ListViaAccess<&R::specQual_, &R::SetSpecQual>();
+    return {
+        .fields =
+            {Key<&R::Name>("Name", "Species"),
+             Modifiers<R>(),
+             F<&R::Homeworld>("Homeworld", Col::Value),
+             F<&R::NPC>("NPC"),
+             F<&R::BonusFeat>("BonusFeat", Col::Always, "BonusFeats"),
+             F<&R::Size>("Size"),
+             F<&R::BonusSkillPts>("BonusSkillPts"),
+             F<&R::Move>("Move"),
+             F<&R::Swim>("Swim"),
+             F<&R::Fly>("Fly"),
+             F<&R::FlyType>("FlyType", Col::Value),
+             F<&R::Other>("Other"),
+             F<&R::OtherType>("OtherType", Col::Value),
+             F<&R::Source>("Source", Col::Value),
+             F<&R::MaxChild>("MaxChild", Col::Newer),
+             F<&R::MaxYoung>("MaxYoung", Col::Newer),
+             F<&R::MaxAdult>("MaxAdult", Col::Newer),
+             F<&R::MaxMiddle>("MaxMiddle", Col::Newer),
+             F<&R::MaxOld>("MaxOld", Col::Newer),
+             F<&R::MinHeight>("MinHeight", Col::Newer),
+             F<&R::MaxHeight>("MaxHeight", Col::Newer),
+             F<&R::MinWeight>("MinWeight", Col::Newer),
+             F<&R::MaxWeight>("MaxWeight", Col::Newer),
+             F<&R::specQual_>("SpecialQualities", Col::Value).ReadVia(specQualVia),
+             F<&R::speak_>("Speak", Col::Value),
+             F<&R::write_>("ReadWrite", Col::Value),
+             F<&R::feats_>("AddFeat", Col::Value),
+             F<&R::bonusFeats_>("BonusFeatList", Col::NewerText, "BonusFeat"),
+             F<&R::classSkills_>("ClassSkills", Col::Value),
+             F<&R::forbidSkills_>("ForbiddenSkills", Col::Value),
+             F<&R::forbidFeats_>("ForbiddenFeats", Col::Value),
+             F<&R::restricted_>("RestrictedSkills", Col::Value),
+             F<&R::synergy_>("Synergy", Col::Value),
+             F<&R::forbidClasses_>("ForbiddenClass", Col::Value),
+             F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1),
+             F<&R::featReplace_>("ReplaceClsFeats", Col::NewerText).Group(1)},
+        .tables = {{.name = "Species",
+                    .table = "tblSpecies",
+                    .delNoMatch = "Unable to locate Species matching your criteria."}},
+        // The attached size object is cleared but stays attached; the object slots go.
+        .afterClear = [](Object& o) {
+            auto& r = As<R>(o);
+            r.ResizeSlots(0);
+            if (r.objSize) r.objSize->Clear();
+        }};
 }
-
-}  // namespace detail
-
-ORVANE_REGISTER_CLASS(clsSpecies)
 
 }  // namespace OrvaneLib

@@ -5,27 +5,11 @@
 #include <limits>
 #include <stdexcept>
 
+#include "host/internal.hpp"
 #include "lists/grammar.hpp"
-#include "orvane/detail/host_internal.hpp"
-#include "records/kind.hpp"
+#include "records/describe.hpp"
 
 namespace OrvaneLib::detail {
-
-const FieldDesc* RecordKind::Find(std::string_view name) const {
-    for (const auto& f : fields)
-        if (f.name == name) return &f;
-    return nullptr;
-}
-
-void RecordKind::Resolve() {
-    for (auto& line : lines) {
-        const FieldDesc* f = Find(line.field);
-        if (!f)
-            throw std::logic_error("record kind " + std::string(className) + ": no field " +
-                                   std::string(line.field));
-        line.slot = &f->slot;
-    }
-}
 
 // ---------------------------------------------------------------------------------------
 // Print forms and readers
@@ -134,8 +118,8 @@ std::string RestoreLineBreaks(std::string text) {
     return text;
 }
 
-std::string LineOf(const void* record, const LineDesc& line) {
-    const Slot& s = *line.slot;
+std::string LineOf(const Object& record, const Field& line) {
+    const Access& s = *line.access;
     switch (s.type) {
         case FieldType::Text:
             return OneLine(s.getText(record), line.form);
@@ -162,8 +146,8 @@ std::string LineOf(const void* record, const LineDesc& line) {
     return {};
 }
 
-void StoreLine(void* record, const LineDesc& line, const std::string& text) {
-    const Slot& s = *line.slot;
+void StoreLine(Object& record, const Field& line, const std::string& text) {
+    const Access& s = *line.access;
     switch (s.type) {
         case FieldType::Text:
             s.setText(record, line.form == TextForm::Note ? text : RestoreLineBreaks(text));
@@ -207,110 +191,139 @@ void StoreLine(void* record, const LineDesc& line, const std::string& text) {
 
 }  // namespace
 
-void WriteLines(const void* record, const RecordKind& kind, Integer file) {
-    for (const auto& line : kind.lines) {
-        if (line.slot->type == FieldType::Block)
-            line.slot->saveBlock(record, file);
-        else
-            FileWriteLine(file, LineOf(record, line));
-    }
-}
-
-void ReadLines(void* record, const RecordKind& kind, Integer file) {
-    std::uint8_t group = 0;
-    for (const auto& line : kind.lines) {
-        if (line.group != 0 && line.group != group) {
-            // An optional group is read only when the file has another line.
-            group = line.group;
-            if (FileAtEnd(file)) return;
+Status WriteLines(const Object& record, const RecordKind& kind, Integer file) {
+    Status blockFailure;  // a block that failed has said so; the owner goes on
+    for (const Field* line : kind.lines) {
+        try {
+            if (line->type() == FieldType::Block) {
+                Status st = line->access->saveBlock(record, file);
+                if (!st.Ok() && blockFailure.Ok()) blockFailure = st;
+            } else {
+                FileWriteLine(file, LineOf(record, *line));
+            }
+        } catch (const std::exception& e) {
+            return Status(StatusCode::File, e.what()).AtLine(FileLineCount(file) + 1);
         }
-        if (line.slot->type == FieldType::Block)
-            line.slot->loadBlock(record, file);
-        else
-            StoreLine(record, line, FileReadLine(file));
     }
+    return blockFailure;
 }
 
-int& BlockSaveFailures() {
-    thread_local int failures = 0;
-    return failures;
+Status ReadLines(Object& record, const RecordKind& kind, Integer file) {
+    std::uint8_t group = 0;
+    for (const Field* line : kind.lines) {
+        try {
+            if (line->group != 0 && line->group != group) {
+                // An optional group is read only when the file has another line.
+                group = line->group;
+                if (FileAtEnd(file)) return {};
+            }
+            if (line->type() == FieldType::Block) {
+                Status st = line->access->loadBlock(record, file);
+                if (!st.Ok()) return st;
+            } else {
+                std::string text = FileReadLine(file);
+                StoreLine(record, *line, text);
+            }
+        } catch (const std::exception& e) {
+            // The line being read: the one just taken, or the missing one past the end.
+            const bool pastEnd =
+                FileAtEnd(file) && std::string_view(e.what()) == "Input past end of file";
+            return Status(StatusCode::File, e.what())
+                .AtLine(FileLineCount(file) + (pastEnd ? 1 : 0));
+        }
+    }
+    return {};
 }
 
-void SaveRecord(const void* record, const RecordKind& kind, const std::string& fileName) {
+// A block reports its own failure in a message box and lets its owner go on. A failed
+// write still fails the owner's Save quietly, so that the previous file is kept instead of
+// one cut off inside the block.
+Status SaveBlock(const Object* nested, const RecordKind& kind, Integer file) {
+    std::shared_ptr<Object> empty;
+    if (!nested) {
+        empty = kind.create();  // no object attached: an empty block keeps the file's shape
+        nested = empty.get();
+    }
+    Status st = WriteLines(*nested, kind, file);
+    if (st.Ok()) return st;
+    ShowMessage("Sub: Save.\r\n" + st.Message(), MsgIcon::Critical, "Error");
+    return st.MakeQuiet();
+}
+
+Status LoadBlock(Object& nested, const RecordKind& kind, Integer file) {
+    kind.Clear(nested);
+    Status st = ReadLines(nested, kind, file);
+    if (!st.Ok()) {
+        ShowMessage("Sub: Load.\r\n" + st.Message(), MsgIcon::Critical, "Error");
+        kind.Clear(nested);
+    }
+    return {};
+}
+
+Status SaveRecord(const Object& record, const RecordKind& kind, const std::string& fileName) {
+    kind.Check(record);
     // The lines go to a scratch file that replaces the target only when complete, so a
     // failed save leaves the previous file as it was.
     const std::string scratch = fileName + ".saving";
     Integer file = 0;
-    const int blockFailures = BlockSaveFailures();
+    Status st;
     try {
         file = FreeFile();
         FileOpen(file, scratch, FileMode::Output);
-        WriteLines(record, kind, file);
+        st = WriteLines(record, kind, file);
         FileClose(file);
         file = 0;
-        if (BlockSaveFailures() != blockFailures) {
-            // A nested block failed and has said so; the file is incomplete: keep the old one.
-            std::remove(scratch.c_str());
-            return;
-        }
-        if (std::rename(scratch.c_str(), fileName.c_str()) != 0)
-            throw std::runtime_error("Path/File access error: " + fileName);
+        if (st.Ok() && std::rename(scratch.c_str(), fileName.c_str()) != 0)
+            st = Status(StatusCode::File, "Path/File access error: " + fileName);
     } catch (const std::exception& e) {
-        ShowMessage(std::string("Sub: Save.\r\n") + e.what(), MsgIcon::Critical, "Error");
-        if (file != 0) FileClose(file);
-        std::remove(scratch.c_str());
+        st = Status(StatusCode::File, e.what());
     }
+    if (file != 0) FileClose(file);
+    if (!st.Ok()) std::remove(scratch.c_str());
+    return st;
 }
 
-void LoadRecord(void* record, const RecordKind& kind, const std::string& fileName) {
-    if (!kind.overlay) kind.clear(record);
-    if (!RegularFileExists(fileName)) {
-        ShowMessage("Unable to locate file: " + fileName, MsgIcon::Exclamation, "Error");
-        return;
-    }
+Status LoadRecord(Object& record, const RecordKind& kind, const std::string& fileName) {
+    kind.Check(record);
+    if (!kind.overlay) kind.Clear(record);
+    if (!RegularFileExists(fileName))
+        return Status(StatusCode::NotFound, "Unable to locate file: " + fileName);
     Integer file = 0;
+    Status st;
     try {
         file = FreeFile();
         FileOpen(file, fileName, FileMode::Input);
-        ReadLines(record, kind, file);
-        FileClose(file);
+        st = ReadLines(record, kind, file);
     } catch (const std::exception& e) {
-        ShowMessage(std::string("Sub: Load.\r\n") + e.what(), MsgIcon::Critical, "Error");
-        if (file != 0) FileClose(file);
-        if (!kind.overlay) kind.clear(record);
+        st = Status(StatusCode::File, e.what());
     }
+    if (file != 0) FileClose(file);
+    if (!st.Ok() && !kind.overlay) kind.Clear(record);
+    return st;
 }
 
-void SaveAppendRecord(const void* record, const RecordKind& kind, Integer file) {
-    try {
-        WriteLines(record, kind, file);
-    } catch (const std::exception& e) {
-        ShowMessage(std::string("Sub: SaveAppend.\r\n") + e.what(), MsgIcon::Critical, "Error");
+void ShowFileFailure(const char* operation, const Status& status) {
+    if (status.Ok() || status.Quiet()) return;
+    if (status.Code() == StatusCode::NotFound)
+        ShowMessage(status.Message(), MsgIcon::Exclamation, "Error");
+    else
+        ShowMessage(std::string("Sub: ") + operation + ".\r\n" + status.Message(),
+                    MsgIcon::Critical, "Error");
+}
+
+void SaveAppendRecord(const Object& record, const RecordKind& kind, Integer file) {
+    Status st = WriteLines(record, kind, file);
+    if (!st.Ok() && !st.Quiet())
+        ShowMessage("Sub: SaveAppend.\r\n" + st.Message(), MsgIcon::Critical, "Error");
+}
+
+void LoadAppendRecord(Object& record, const RecordKind& kind, Integer file, bool clearFirst) {
+    if (clearFirst) kind.Clear(record);
+    Status st = ReadLines(record, kind, file);
+    if (!st.Ok()) {
+        ShowMessage("Sub: LoadAppend.\r\n" + st.Message(), MsgIcon::Critical, "Error");
+        if (clearFirst) kind.Clear(record);
     }
-}
-
-void LoadAppendRecord(void* record, const RecordKind& kind, Integer file, bool clearFirst) {
-    if (clearFirst) kind.clear(record);
-    try {
-        ReadLines(record, kind, file);
-    } catch (const std::exception& e) {
-        ShowMessage(std::string("Sub: LoadAppend.\r\n") + e.what(), MsgIcon::Critical, "Error");
-        if (clearFirst) kind.clear(record);
-    }
-}
-
-}  // namespace OrvaneLib::detail
-
-namespace OrvaneLib::detail {
-
-std::string RecordBase::ClassName() const { return std::string(Kind().className); }
-
-void RecordBase::Save(const std::string& FileName) {
-    SaveRecord(dynamic_cast<const void*>(this), Kind(), FileName);
-}
-
-void RecordBase::Load(const std::string& FileName) {
-    LoadRecord(dynamic_cast<void*>(this), Kind(), FileName);
 }
 
 }  // namespace OrvaneLib::detail

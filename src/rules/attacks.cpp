@@ -1,5 +1,6 @@
 // The attack calculator.
 #include "orvane/attacks.hpp"
+#include "host/internal.hpp"
 
 #include <charconv>
 #include <limits>

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "orvane/detail/record.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/record.hpp"
 #include "orvane/records/core.hpp"
 #include "orvane/records/requirements.hpp"
 
@@ -29,25 +29,12 @@
 
 namespace OrvaneLib {
 
-ORVANE_DESCRIBED(clsSpecialQualities)
-ORVANE_DESCRIBED(clsSpecies)
-ORVANE_DESCRIBED(clsClass)
-ORVANE_DESCRIBED(clsClassLevel)
-ORVANE_DESCRIBED(clsPrestige)
-ORVANE_DESCRIBED(clsSkills)
-ORVANE_DESCRIBED(clsSkillMastery)
-ORVANE_DESCRIBED(clsFeats)
-ORVANE_DESCRIBED(clsBonus)
-ORVANE_DESCRIBED(clsFeatures)
-ORVANE_DESCRIBED(clsCrossClass)
-
 // A named ability that class levels and other entries grant, with what it brings along.
-class clsSpecialQualities : public detail::Record<clsSpecialQualities> {
-  public:
+class ORVANE_API clsSpecialQualities : public Record {
+    ORVANE_RECORD(clsSpecialQualities)
     clsSpecialQualities() { Clear(); }
     std::string Name;
     std::string Description;
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
                          GetSpecQual, SpecQualList)
@@ -63,7 +50,6 @@ class clsSpecialQualities : public detail::Record<clsSpecialQualities> {
                          IsBonusSelection, GetBonusSelection, GetBonusSelectionList)
 
   private:
-    friend struct detail::Describe<clsSpecialQualities>;
     clsListSimple specQual_;
     clsListSimple givenFeats_;
     clsListSimple bypassFeats_;
@@ -72,10 +58,10 @@ class clsSpecialQualities : public detail::Record<clsSpecialQualities> {
 };
 
 // The people a character belongs to.
-class clsSpecies : public detail::Record<clsSpecies>,
-                   public detail::AbilityModifiers,
-                   public detail::QualitySlots<clsSpecies> {
-  public:
+class ORVANE_API clsSpecies : public Record,
+                              public AbilityModifiers,
+                              public QualitySlots<clsSpecies> {
+    ORVANE_RECORD(clsSpecies)
     clsSpecies() { Clear(); }
     std::string Name;
     std::string Homeworld;
@@ -102,7 +88,6 @@ class clsSpecies : public detail::Record<clsSpecies>,
     Integer MaxWeight = 0;
     std::shared_ptr<clsSizes> objSize;  // attached by the caller; never filled here
 
-    void Clear();
     // The first and last age of an age category ("Child" ... "Venerable").
     void AgeRange(const std::string& sAge, std::string& sLower, std::string& sUpper) const;
     // "+1" for "Small", "-1" for "Large", "+0" otherwise.
@@ -141,8 +126,7 @@ class clsSpecies : public detail::Record<clsSpecies>,
     ORVANE_FWD_TEXT(featReplace_, GetFeatReplaceList)
 
   private:
-    friend struct detail::Describe<clsSpecies>;
-    friend class detail::QualitySlots<clsSpecies>;
+    friend class QualitySlots<clsSpecies>;
     Integer SpecQualCount() const { return specQual_.GetSize(); }
 
     clsListSimple specQual_;
@@ -160,20 +144,19 @@ class clsSpecies : public detail::Record<clsSpecies>,
 };
 
 // Entry requirements of a prestige class.
-class clsPrestige : public detail::Record<clsPrestige> {
-  public:
+class ORVANE_API clsPrestige : public Record {
+    ORVANE_RECORD(clsPrestige)
     clsPrestige();
     clsPrestige(const clsPrestige& other);  // owns a copy of the requirements
     clsPrestige& operator=(const clsPrestige& other);
     std::string Name;
     std::shared_ptr<clsRequirements> Requirements;
-    void Clear();
 };
 
 // A character class: what kind it is, its per-level numbers and the lists that bind it to
 // other entries.
-class clsClass : public detail::Record<clsClass> {
-  public:
+class ORVANE_API clsClass : public Record {
+    ORVANE_RECORD(clsClass)
     clsClass() { Clear(); }
     std::string Name;
     bool Hero = false;
@@ -191,8 +174,6 @@ class clsClass : public detail::Record<clsClass> {
     std::string Description;
     std::shared_ptr<clsPrestige> objPrestige;  // attached by the caller; never filled here
 
-    void Clear();
-
     ORVANE_SIMPLE_FAMILY(classSkills_, SetClassSkills, HasClassSkills, GetNumSkills, IsClassSkill,
                          GetClassSkill, GetClassSklList)
 
@@ -202,7 +183,6 @@ class clsClass : public detail::Record<clsClass> {
                          IsTradeLevels, GetTradeLevels, GetTradeLevelsList)
 
   private:
-    friend struct detail::Describe<clsClass>;
     clsListSimple classSkills_;
     clsListSimple forbidClasses_;
     clsListSimple forbidSkills_;
@@ -212,9 +192,8 @@ class clsClass : public detail::Record<clsClass> {
 };
 
 // What a character gains at one level of one class.
-class clsClassLevel : public detail::Record<clsClassLevel>,
-                      public detail::QualitySlots<clsClassLevel> {
-  public:
+class ORVANE_API clsClassLevel : public Record, public QualitySlots<clsClassLevel> {
+    ORVANE_RECORD(clsClassLevel)
     clsClassLevel() { Clear(); }
     std::string Name;
     Integer Level = 0;
@@ -226,7 +205,6 @@ class clsClassLevel : public detail::Record<clsClassLevel>,
     Integer Reputation = 0;
     std::string Glowblade;
 
-    void Clear();
     // The fifteen lines of the file at the current position of a file the caller has open.
     void SaveAppend(Integer iFileNum) const;
     void LoadAppend(Integer iFileNum);  // clears first
@@ -263,8 +241,7 @@ class clsClassLevel : public detail::Record<clsClassLevel>,
                           GetBonusFeaturesQuan, GetBonusFeaturesList)
 
   private:
-    friend struct detail::Describe<clsClassLevel>;
-    friend class detail::QualitySlots<clsClassLevel>;
+    friend class QualitySlots<clsClassLevel>;
     Integer SpecQualCount() const { return specQual_.GetSize(); }
 
     clsListSimple specQual_;
@@ -276,8 +253,8 @@ class clsClassLevel : public detail::Record<clsClassLevel>,
 };
 
 // A skill: the abilities it keys off, how it may be used, its synergies and prerequisites.
-class clsSkills : public detail::Record<clsSkills> {
-  public:
+class ORVANE_API clsSkills : public Record {
+    ORVANE_RECORD(clsSkills)
     clsSkills();
     clsSkills(const clsSkills& other);  // owns a copy of the requirements
     clsSkills& operator=(const clsSkills& other);
@@ -296,8 +273,6 @@ class clsSkills : public detail::Record<clsSkills> {
     bool DroidUse = false;
     bool UntrainedHeuristic = false;
     std::shared_ptr<clsRequirements> objRequirements;
-
-    void Clear();
 
     // A text beginning with the first three letters of an ability's name (or "Aumen")
     // stores the full name; any other text is stored as it is.
@@ -327,7 +302,6 @@ class clsSkills : public detail::Record<clsSkills> {
                          GetSubSuggest, SubSuggestList)
 
   private:
-    friend struct detail::Describe<clsSkills>;
     std::string ability_;
     std::string secondary_;
     clsListSynergy synergy_;
@@ -337,25 +311,23 @@ class clsSkills : public detail::Record<clsSkills> {
 };
 
 // A named set of skills with a number; class levels grant skill mastery by name.
-class clsSkillMastery : public detail::Record<clsSkillMastery> {
-  public:
+class ORVANE_API clsSkillMastery : public Record {
+    ORVANE_RECORD(clsSkillMastery)
     clsSkillMastery() { Clear(); }
     std::string Name;
     Integer Number = 0;
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(skills_, SetSkills, HasSkills, GetNumSkill, IsSkill, GetSkill, SkillList)
     // True when Number is 0.
     bool UseWisScore() const { return Number == 0; }
 
   private:
-    friend struct detail::Describe<clsSkillMastery>;
     clsListSimple skills_;
 };
 
 // A feat: whether it can be taken again, the skill bonuses it gives, its prerequisites.
-class clsFeats : public detail::Record<clsFeats> {
-  public:
+class ORVANE_API clsFeats : public Record {
+    ORVANE_RECORD(clsFeats)
     clsFeats();
     clsFeats(const clsFeats& other);  // owns a copy of the requirements
     clsFeats& operator=(const clsFeats& other);
@@ -367,19 +339,16 @@ class clsFeats : public detail::Record<clsFeats> {
     std::string Description;
     std::shared_ptr<clsRequirements> Requirements;
 
-    void Clear();
-
     ORVANE_LEVEL_FAMILY(bonus_, SkillBonus, SetGivBonus, GetNumGivBonus, IsGivBonus,
                         GetGivBonusName, GetGivBonusRank, BonusList)
 
   private:
-    friend struct detail::Describe<clsFeats>;
     clsListLevel bonus_;  // skill name with its bonus; not part of the text file
 };
 
 // A named pool from which a class level's bonus feats are chosen.
-class clsBonus : public detail::Record<clsBonus> {
-  public:
+class ORVANE_API clsBonus : public Record {
+    ORVANE_RECORD(clsBonus)
     clsBonus() { Clear(); }
     std::string Name;
     bool IncludeExotic = false;
@@ -388,7 +357,6 @@ class clsBonus : public detail::Record<clsBonus> {
     bool IncludeAllNormal = false;
     bool IncludeAllAumen = false;
     bool RequireSklRanks = false;
-    void Clear();
 
     ORVANE_FWD_SET(feats_, SetFeats)
     ORVANE_FWD_SIZE(feats_, GetNumFeats)
@@ -397,40 +365,58 @@ class clsBonus : public detail::Record<clsBonus> {
     ORVANE_FWD_TEXT(feats_, FeatList)
 
   private:
-    friend struct detail::Describe<clsBonus>;
     clsListSimple feats_;
 };
 
 // A named pool of bonus features.
-class clsFeatures : public detail::Record<clsFeatures> {
-  public:
+class ORVANE_API clsFeatures : public Record {
+    ORVANE_RECORD(clsFeatures)
     clsFeatures() { Clear(); }
     std::string Name;
     bool Multiple = false;
     Integer Number = 0;
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(features_, SetFeatures, HasFeatures, GetNumFeatures, IsFeature, GetFeature,
                          FeatureList)
 
   private:
-    friend struct detail::Describe<clsFeatures>;
     clsListSimple features_;
 };
 
 // A named list of skills a class level can open as cross-class skills.
-class clsCrossClass : public detail::Record<clsCrossClass> {
-  public:
+class ORVANE_API clsCrossClass : public Record {
+    ORVANE_RECORD(clsCrossClass)
     clsCrossClass() { Clear(); }
     std::string Name;
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(skills_, SetCrossClass, HasCrossClass, GetNumCrossClass, IsCrossClass,
                          GetCrossClass, CrossClassList)
 
   private:
-    friend struct detail::Describe<clsCrossClass>;
     clsListSimple skills_;
 };
 
+}  // namespace OrvaneLib
+
+// The kinds of this family and their clsDatabase operations (see ORVANE_DECLARE_KIND).
+// Skills have a second list, GetSkillList, declared by clsDatabase itself.
+#define ORVANE_CHARACTER_KINDS(X)                                                              \
+    X(clsSpecies, 0, TEXT_DESCRIBED, SpeciesList, GetSpeciesInfo, AddSpecies, DelSpecies)      \
+    X(clsClass, 0, TEXT_DESCRIBED, GetClassList, GetClassInfo, AddClass, DelClass)             \
+    X(clsClassLevel, 0, TEXT_LEVEL, GetClassLevelList, GetClassLevelInfo, AddClassLevel,       \
+      DelClassLevel)                                                                           \
+    X(clsPrestige, 0, TEXT, GetClassPrestigeList, GetClassPrestigeInfo, AddClassPrestige,      \
+      DelClassPresitige)                                                                       \
+    X(clsBonus, 0, TEXT, GetBonusList, GetBonusInfo, AddBonus, DelBonus)                       \
+    X(clsSkills, 0, TEXT_DESCRIBED, GetAllSkillList, GetSkillInfo, AddSkill, DelSkill)         \
+    X(clsFeats, 0, TEXT_DESCRIBED, GetFeatList, GetFeatInfo, AddFeat, DelFeat)                 \
+    X(clsCrossClass, 0, TEXT, CrossClassList, GetCrossClassInfo, AddCrossClass, DelCrossClass) \
+    X(clsSkillMastery, 0, TEXT, SkillMasteryList, GetSkillMasteryInfo, AddSkillMastery,        \
+      DelSkillMastery)                                                                         \
+    X(clsSpecialQualities, 0, TEXT_DESCRIBED, GetSpecialQualityList, GetSpecialQualityInfo,    \
+      AddSpecialQuality, DelSpecialQuality)                                                    \
+    X(clsFeatures, 0, TEXT, BonusFeatureList, GetFeatureInfo, AddFeature, DelFeature)
+
+namespace OrvaneLib {
+ORVANE_CHARACTER_KINDS(ORVANE_DESCRIBED_KIND)
 }  // namespace OrvaneLib

@@ -3,33 +3,27 @@
 
 #include <string>
 
-#include "orvane/detail/record.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/record.hpp"
 
 namespace OrvaneLib {
 
-ORVANE_DESCRIBED(clsHomeworld)
-ORVANE_DESCRIBED(clsAge)
-ORVANE_DESCRIBED(clsSizes)
-
 // One homeworld of a species.
-class clsHomeworld : public detail::Record<clsHomeworld> {
-  public:
+class ORVANE_API clsHomeworld : public Record {
+    ORVANE_RECORD(clsHomeworld)
     clsHomeworld() { Clear(); }
     std::string Name;
     std::string Sector;
     std::string Region;
-    void Clear();
 };
 
 // One age category of a species.
-class clsAge : public detail::Record<clsAge>, public detail::AbilityModifiers {
-  public:
+class ORVANE_API clsAge : public Record, public AbilityModifiers {
+    ORVANE_RECORD(clsAge)
     clsAge() { Clear(); }
     std::string Name;
     bool Dead = false;
     Integer Order = 0;
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
                          GetSpecQual, GetSpecQualList)
@@ -37,14 +31,13 @@ class clsAge : public detail::Record<clsAge>, public detail::AbilityModifiers {
     ORVANE_FWD_TEXT(synergy_, GetSynergyList)
 
   private:
-    friend struct detail::Describe<clsAge>;
     clsListSimple specQual_;
     clsListSynergy synergy_;
 };
 
 // One size category.
-class clsSizes : public detail::Record<clsSizes> {
-  public:
+class ORVANE_API clsSizes : public Record {
+    ORVANE_RECORD(clsSizes)
     clsSizes() { Clear(); }
     std::string Name;
     Integer Hide = 0;
@@ -58,7 +51,16 @@ class clsSizes : public detail::Record<clsSizes> {
     Single MinWeight = 0;
     Single MaxWeight = 0;
     std::string BiteAttack;
-    void Clear();
 };
 
+}  // namespace OrvaneLib
+
+// The kinds of this family and their clsDatabase operations (see ORVANE_DECLARE_KIND).
+#define ORVANE_CORE_KINDS(X)                                                           \
+    X(clsHomeworld, 0, TEXT, HomeworldList, HomeworldInfo, AddHomeworld, DelHomeworld) \
+    X(clsAge, 0, TEXT, AgeList, GetAgeInfo, AddAge, DelAge)                            \
+    X(clsSizes, 0, TEXT, SizeList, GetSizeInfo, AddSize, DelSize)
+
+namespace OrvaneLib {
+ORVANE_CORE_KINDS(ORVANE_DESCRIBED_KIND)
 }  // namespace OrvaneLib

@@ -3,21 +3,15 @@
 
 #include <string>
 
-#include "orvane/detail/record.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/record.hpp"
 
 namespace OrvaneLib {
 
-ORVANE_DESCRIBED(clsClassCreature)
-ORVANE_DESCRIBED(clsCreatureLevel)
-ORVANE_DESCRIBED(clsCreatureDetail)
-ORVANE_DESCRIBED(clsCreatureTemplate)
-ORVANE_DESCRIBED(clsCreatureClimate)
-
 // A creature type: its mental ability bounds, vitality and skill-point figures, class skills,
 // feats and special qualities.
-class clsClassCreature : public detail::Record<clsClassCreature> {
-  public:
+class ORVANE_API clsClassCreature : public Record {
+    ORVANE_RECORD(clsClassCreature)
     clsClassCreature() { Clear(); }
     std::string Name;
     Integer MinInt = 0;
@@ -30,10 +24,9 @@ class clsClassCreature : public detail::Record<clsClassCreature> {
     Integer SkillPtsFirst = 0;
     Integer SkillPtsLevel = 0;
     Integer MaxLevel = 0;
-    // Resets the name, the ability bounds and the lists. Vitality, the skill points and the
-    // level cap come only from the database and are left as they are, so loading a file
+    // Clear resets the name, the ability bounds and the lists. Vitality, the skill points and
+    // the level cap come only from the database and are left as they are, so loading a file
     // (which does not carry them) keeps them.
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(classSkills_, SetClassSkills, HasClassSkills, GetNumSkills, IsClassSkill,
                          GetClassSkill, GetClassSklList)
@@ -46,15 +39,14 @@ class clsClassCreature : public detail::Record<clsClassCreature> {
     ORVANE_FWD_TEXT(feats_, FeatList)
 
   private:
-    friend struct detail::Describe<clsClassCreature>;
     clsListSimple feats_;
     clsListSimple classSkills_;
     clsListSimple specQual_;
 };
 
 // One level of a creature type: base attack and saves.
-class clsCreatureLevel : public detail::Record<clsCreatureLevel> {
-  public:
+class ORVANE_API clsCreatureLevel : public Record {
+    ORVANE_RECORD(clsCreatureLevel)
     clsCreatureLevel() { Clear(); }
     std::string Name;
     Integer Level = 0;
@@ -62,7 +54,6 @@ class clsCreatureLevel : public detail::Record<clsCreatureLevel> {
     Integer FortSave = 0;
     Integer RefSave = 0;
     Integer WillSave = 0;
-    void Clear();
     // Write or read this record's lines at the current position of a numbered file the
     // caller has open, so several levels share one file. Neither clears the record.
     void SaveAppend(Integer iFileNum);
@@ -70,8 +61,8 @@ class clsCreatureLevel : public detail::Record<clsCreatureLevel> {
 };
 
 // One size of a creature type: physical ability bounds, vitality scale, natural attacks.
-class clsCreatureDetail : public detail::Record<clsCreatureDetail> {
-  public:
+class ORVANE_API clsCreatureDetail : public Record {
+    ORVANE_RECORD(clsCreatureDetail)
     clsCreatureDetail() { Clear(); }
     std::string Name;
     std::string Size;
@@ -86,14 +77,13 @@ class clsCreatureDetail : public detail::Record<clsCreatureDetail> {
     std::string Bite;
     std::string Gore;
     std::string Claw;
-    void Clear();
     void SaveAppend(Integer iFileNum);
     void LoadAppend(const std::string& iFileNum);
 };
 
 // A template laid over a creature.
-class clsCreatureTemplate : public detail::Record<clsCreatureTemplate> {
-  public:
+class ORVANE_API clsCreatureTemplate : public Record {
+    ORVANE_RECORD(clsCreatureTemplate)
     clsCreatureTemplate() { Clear(); }
     std::string Name;
     Integer AttackBonus = 0;
@@ -113,7 +103,6 @@ class clsCreatureTemplate : public detail::Record<clsCreatureTemplate> {
     Integer VitBonus = 0;
     bool IncreaseDamage = false;
     bool DecreaseDamage = false;
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)
     ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
@@ -125,7 +114,6 @@ class clsCreatureTemplate : public detail::Record<clsCreatureTemplate> {
                         IsAttackDamage, GetAttackDamageName, GetAttackDamageBonus, AttackDamageList)
 
   private:
-    friend struct detail::Describe<clsCreatureTemplate>;
     clsListSimple feats_;
     clsListSimple specQual_;
     clsListSynergy synergy_;
@@ -133,11 +121,10 @@ class clsCreatureTemplate : public detail::Record<clsCreatureTemplate> {
 };
 
 // A climate or terrain with its skill synergies and special qualities.
-class clsCreatureClimate : public detail::Record<clsCreatureClimate> {
-  public:
+class ORVANE_API clsCreatureClimate : public Record {
+    ORVANE_RECORD(clsCreatureClimate)
     clsCreatureClimate() { Clear(); }
     std::string Name;
-    void Clear();
 
     ORVANE_SYNERGY_CORE(synergy_)
     ORVANE_SYNERGY_BY_SKILL(synergy_)
@@ -146,9 +133,25 @@ class clsCreatureClimate : public detail::Record<clsCreatureClimate> {
                          GetSpecQual, GetSpecQualList)
 
   private:
-    friend struct detail::Describe<clsCreatureClimate>;
     clsListSimple specQual_;
     clsListSynergy synergy_;
 };
 
+}  // namespace OrvaneLib
+
+// The kinds of this family and their clsDatabase operations (see ORVANE_DECLARE_KIND).
+#define ORVANE_CREATURE_KINDS(X)                                                            \
+    X(clsClassCreature, 0, TEXT, ClassCreatureList, GetClassCreatureInfo, AddClassCreature, \
+      DelClassCreature)                                                                     \
+    X(clsCreatureLevel, 0, TEXT_LEVEL, GetCreatureLevelList, GetCreatureLevelInfo,          \
+      AddCreatureLevel, DelCreatureLevel)                                                   \
+    X(clsCreatureDetail, 0, TEXT_TEXT, GetCreatureDetailList, GetCreatureDetailInfo,        \
+      AddCreatureDetail, DelCreatureDetail)                                                 \
+    X(clsCreatureTemplate, 0, TEXT, CreatureTemplateList, GetCreatureTemplateInfo,          \
+      AddCreatureTemplate, DelCreatureTemplate)                                             \
+    X(clsCreatureClimate, 0, TEXT, CreatureClimateList, GetCreatureClimateInfo,             \
+      AddCreatureClimate, DelCreatureClimate)
+
+namespace OrvaneLib {
+ORVANE_CREATURE_KINDS(ORVANE_DESCRIBED_KIND)
 }  // namespace OrvaneLib

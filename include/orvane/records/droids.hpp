@@ -3,70 +3,58 @@
 
 #include <string>
 
-#include "orvane/detail/record.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/record.hpp"
 
 namespace OrvaneLib {
 
-ORVANE_DESCRIBED(clsDroidBonus)
-ORVANE_DESCRIBED(clsDroidDegree)
-ORVANE_DESCRIBED(clsDroidEquip)
-ORVANE_DESCRIBED(clsDroidMakers)
-ORVANE_DESCRIBED(clsDroidQuirks)
-
 // A droid bonus that grants skills.
-class clsDroidBonus : public detail::Record<clsDroidBonus> {
-  public:
+class ORVANE_API clsDroidBonus : public Record {
+    ORVANE_RECORD(clsDroidBonus)
     clsDroidBonus() { Clear(); }
     std::string Name;
     bool GainMultiple = false;
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(skills_, SetSkills, HasSkills, GetNumSkill, IsSkill, GetSkill, SkillList)
 
   private:
-    friend struct detail::Describe<clsDroidBonus>;
     clsListSimple skills_;
 };
 
 // A droid degree: six ability modifiers and the classes open to it.
-class clsDroidDegree : public detail::Record<clsDroidDegree>, public detail::AbilityModifiers {
-  public:
+class ORVANE_API clsDroidDegree : public Record, public AbilityModifiers {
+    ORVANE_RECORD(clsDroidDegree)
     clsDroidDegree() { Clear(); }
     std::string Name;
-    void Clear();
 
     ORVANE_SIMPLE_FAMILY(classes_, SetClasses, HasClass, GetNumClasses, IsClass, GetClass,
                          GetClassList)
 
   private:
-    friend struct detail::Describe<clsDroidDegree>;
     clsListSimple classes_;
 };
 
 // An item of droid equipment.
-class clsDroidEquip : public detail::Record<clsDroidEquip> {
-  public:
+class ORVANE_API clsDroidEquip : public Record {
+    ORVANE_RECORD(clsDroidEquip)
     clsDroidEquip() { Clear(); }
     std::string Name;
     Long Cost = 0;
     Long Mass = 0;
     std::string Source;
     std::string Notes;
-    void Clear();
 
     ORVANE_SYNERGY_CORE(synergy_)
     ORVANE_FWD_TEXT(synergy_, SynergyList)
 
   private:
-    friend struct detail::Describe<clsDroidEquip>;
     clsListSynergy synergy_;
 };
 
 // A droid manufacturer: ability modifiers, movement, skill bonuses and penalties, extra
 // quirks, special qualities, synergies and the skill bonuses a buyer chooses.
-class clsDroidMakers : public detail::Record<clsDroidMakers>, public detail::AbilityModifiers {
-  public:
+class ORVANE_API clsDroidMakers : public Record, public AbilityModifiers {
+    ORVANE_RECORD(clsDroidMakers)
     clsDroidMakers() { Clear(); }
     std::string Name;
     Integer MoveModifier = 0;
@@ -76,7 +64,6 @@ class clsDroidMakers : public detail::Record<clsDroidMakers>, public detail::Abi
     Integer SkillPenaltyNum = 0;
     Integer SkillPenaltyAmt = 0;
     Integer BonusQuirks = 0;
-    void Clear();
 
     ORVANE_SYNERGY_CORE(synergy_)
     ORVANE_SYNERGY_BY_SKILL(synergy_)
@@ -88,19 +75,17 @@ class clsDroidMakers : public detail::Record<clsDroidMakers>, public detail::Abi
                           GetSkillBonusList)
 
   private:
-    friend struct detail::Describe<clsDroidMakers>;
     clsListSimple specQual_;
     clsListSynergy synergy_;
     clsListBonus skillBonus_;
 };
 
 // A droid quirk: movement change, feats, special qualities, synergies and skill mastery.
-class clsDroidQuirks : public detail::Record<clsDroidQuirks> {
-  public:
+class ORVANE_API clsDroidQuirks : public Record {
+    ORVANE_RECORD(clsDroidQuirks)
     clsDroidQuirks() { Clear(); }
     std::string Name;
     Integer Move = 0;
-    void Clear();
 
     ORVANE_SYNERGY_CORE(synergy_)
     ORVANE_SYNERGY_BY_SKILL(synergy_)
@@ -113,11 +98,23 @@ class clsDroidQuirks : public detail::Record<clsDroidQuirks> {
                           GetSkillMasteryQuan, GetSkillMasteryList)
 
   private:
-    friend struct detail::Describe<clsDroidQuirks>;
     clsListSimple specQual_;
     clsListSimple feats_;
     clsListSynergy synergy_;
     clsListBonus skillMastery_;
 };
 
+}  // namespace OrvaneLib
+
+// The kinds of this family and their clsDatabase operations (see ORVANE_DECLARE_KIND).
+#define ORVANE_DROID_KINDS(X)                                                                    \
+    X(clsDroidBonus, 0, TEXT, DroidBonusList, DroidBonusInfo, AddDroidBonus, DelDroidBonus)      \
+    X(clsDroidDegree, 0, TEXT, DroidDegreeList, DroidDegreeInfo, AddDroidDegree, DelDroidDegree) \
+    X(clsDroidEquip, 0, TEXT, DroidEquipmentList, DroidEquipmentInfo, AddDroidEquipment,         \
+      DelDroidEquipment)                                                                         \
+    X(clsDroidMakers, 0, TEXT, DroidMakersList, DroidMakersInfo, AddDroidMakers, DelDroidMakers) \
+    X(clsDroidQuirks, 0, TEXT, DroidQuirksList, DroidQuirksInfo, AddDroidQuirks, DelDroidQuirks)
+
+namespace OrvaneLib {
+ORVANE_DROID_KINDS(ORVANE_DESCRIBED_KIND)
 }  // namespace OrvaneLib

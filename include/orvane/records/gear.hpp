@@ -3,18 +3,14 @@
 
 #include <string>
 
-#include "orvane/detail/record.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/record.hpp"
 
 namespace OrvaneLib {
 
-ORVANE_DESCRIBED(clsArmor)
-ORVANE_DESCRIBED(clsWeapon)
-ORVANE_DESCRIBED(clsEquipment)
-
 // One suit of armour, with the skill synergies it gives and the ability bonuses it grants.
-class clsArmor : public detail::Record<clsArmor> {
-  public:
+class ORVANE_API clsArmor : public Record {
+    ORVANE_RECORD(clsArmor)
     clsArmor() { Clear(); }
     std::string Name;
     std::string Feat;
@@ -29,7 +25,6 @@ class clsArmor : public detail::Record<clsArmor> {
     std::string Source;
     std::string Description;
     Integer DR = 0;
-    void Clear();
 
     ORVANE_SYNERGY_CORE(synergy_)
     ORVANE_FWD_TEXT(synergy_, SynergyList)
@@ -44,14 +39,13 @@ class clsArmor : public detail::Record<clsArmor> {
     ORVANE_FWD_TEXT(ability_, AbilityList)
 
   private:
-    friend struct detail::Describe<clsArmor>;
     clsListSynergy synergy_;
     clsListLevel ability_;
 };
 
 // One weapon. A weapon allows normal attacks unless told otherwise, so NormFire starts true.
-class clsWeapon : public detail::Record<clsWeapon> {
-  public:
+class ORVANE_API clsWeapon : public Record {
+    ORVANE_RECORD(clsWeapon)
     clsWeapon() { Clear(); }
     std::string Name;
     std::string Feat;
@@ -76,7 +70,6 @@ class clsWeapon : public detail::Record<clsWeapon> {
     std::string Notes;
     std::string Description;
     std::string Craft;
-    void Clear();
 
     // Exact, case-sensitive tests of the size and attack type.
     bool IsLight() const;
@@ -85,8 +78,8 @@ class clsWeapon : public detail::Record<clsWeapon> {
 };
 
 // One item of general equipment.
-class clsEquipment : public detail::Record<clsEquipment> {
-  public:
+class ORVANE_API clsEquipment : public Record {
+    ORVANE_RECORD(clsEquipment)
     clsEquipment() { Clear(); }
     std::string Name;
     Integer Cost = 0;
@@ -94,14 +87,23 @@ class clsEquipment : public detail::Record<clsEquipment> {
     std::string Source;
     std::string Notes;
     std::string Description;
-    void Clear();
 
     ORVANE_SYNERGY_CORE(synergy_)
     ORVANE_FWD_TEXT(synergy_, SynergyList)
 
   private:
-    friend struct detail::Describe<clsEquipment>;
     clsListSynergy synergy_;
 };
 
+}  // namespace OrvaneLib
+
+// The kinds of this family and their clsDatabase operations (see ORVANE_DECLARE_KIND).
+#define ORVANE_GEAR_KINDS(X)                                                             \
+    X(clsArmor, 0, TEXT_DESCRIBED, GetArmorList, GetArmorInfo, AddArmor, DelArmor)       \
+    X(clsEquipment, 0, TEXT_DESCRIBED, GetEquipmentList, GetEquipmentInfo, AddEquipment, \
+      DelEquipment)                                                                      \
+    X(clsWeapon, 0, TEXT_DESCRIBED, GetWeaponList, GetWeaponInfo, AddWeapon, DelWeapon)
+
+namespace OrvaneLib {
+ORVANE_GEAR_KINDS(ORVANE_DESCRIBED_KIND)
 }  // namespace OrvaneLib

@@ -6,14 +6,12 @@
 
 #include <string>
 
-#include "orvane/detail/record.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/record.hpp"
 
 namespace OrvaneLib {
 
-ORVANE_DESCRIBED(clsRequirements)
-
-class clsRequirements : public Object {
+class ORVANE_API clsRequirements : public Object {
   public:
     clsRequirements() { Clear(); }
     std::string ClassName() const override { return "clsRequirements"; }
@@ -90,5 +88,7 @@ class clsRequirements : public Object {
     clsListOrLevel orSkills_;
     clsListOrSimple orSpecial_;
 };
+
+ORVANE_DESCRIBED(clsRequirements)
 
 }  // namespace OrvaneLib

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "orvane/detail/record.hpp"
 #include "orvane/lists.hpp"
+#include "orvane/record.hpp"
 
 // The sizes family: the names of the ship sizes a component row applies to.
 #define ORVANE_SIZES_FAMILY(list) \
@@ -14,112 +14,87 @@
 
 namespace OrvaneLib {
 
-ORVANE_DESCRIBED(clsStarshipCrew)
-ORVANE_DESCRIBED(clsStarshipEmplacement)
-ORVANE_DESCRIBED(clsStarshipHull)
-ORVANE_DESCRIBED(clsStarshipShields)
-ORVANE_DESCRIBED(clsStarshipHyperdrive)
-ORVANE_DESCRIBED(clsStarshipStowage)
-ORVANE_DESCRIBED(clsStarshipSupply)
-ORVANE_DESCRIBED(clsStarshipEngine)
-ORVANE_DESCRIBED(clsStarshipSize)
-ORVANE_DESCRIBED(clsStarshipArmor)
-ORVANE_DESCRIBED(clsStarshipCost)
-ORVANE_DESCRIBED(clsStarshipYards)
-ORVANE_DESCRIBED(clsStarshipWeapon)
-ORVANE_DESCRIBED(clsVehicleWeapon)
-
 // Crew quarters, or life support, for a band of design points.
-class clsStarshipCrew : public detail::Record<clsStarshipCrew> {
-  public:
+class ORVANE_API clsStarshipCrew : public Record {
+    ORVANE_RECORD(clsStarshipCrew)
     clsStarshipCrew() { Clear(); }
     Integer Points = 0;
     bool Station = false;
     Long MinCrew = 0;
     Long MaxCrew = 0;
-    void Clear();
 
     ORVANE_SIZES_FAMILY(sizes_)
 
   private:
-    friend struct detail::Describe<clsStarshipCrew>;
     clsListSimple sizes_;
 };
 
 // Weapon emplacements for a band of design points.
-class clsStarshipEmplacement : public detail::Record<clsStarshipEmplacement> {
-  public:
+class ORVANE_API clsStarshipEmplacement : public Record {
+    ORVANE_RECORD(clsStarshipEmplacement)
     clsStarshipEmplacement() { Clear(); }
     Long Points = 0;
     bool Station = false;
     Long MinEmplace = 0;
     Long MaxEmplace = 0;
-    void Clear();
 
     ORVANE_SIZES_FAMILY(sizes_)
 
   private:
-    friend struct detail::Describe<clsStarshipEmplacement>;
     clsListSimple sizes_;
 };
 
 // Hull points for a band of design points.
-class clsStarshipHull : public detail::Record<clsStarshipHull> {
-  public:
+class ORVANE_API clsStarshipHull : public Record {
+    ORVANE_RECORD(clsStarshipHull)
     clsStarshipHull() { Clear(); }
     Long Points = 0;
     bool Station = false;
     Long MinHull = 0;
     Long MaxHull = 0;
-    void Clear();
 
     ORVANE_SIZES_FAMILY(sizes_)
 
   private:
-    friend struct detail::Describe<clsStarshipHull>;
     clsListSimple sizes_;
 };
 
 // Shields for a band of design points, with the sizes that pay double for them.
-class clsStarshipShields : public detail::Record<clsStarshipShields> {
-  public:
+class ORVANE_API clsStarshipShields : public Record {
+    ORVANE_RECORD(clsStarshipShields)
     clsStarshipShields() { Clear(); }
     Long Points = 0;
     bool Station = false;
     Long MinShields = 0;
     Long MaxShields = 0;
-    void Clear();
 
     ORVANE_SIZES_FAMILY(sizes_)
     ORVANE_SIMPLE_FAMILY(doubleCost_, SetDoubleCost, HasDoubleCost, GetNumDoubleCost, IsDoubleCost,
                          GetDoubleCost, GetDoubleCostList)
 
   private:
-    friend struct detail::Describe<clsStarshipShields>;
     clsListSimple sizes_;
     clsListSimple doubleCost_;
 };
 
 // A hyperdrive class with its normal and backup costs.
-class clsStarshipHyperdrive : public detail::Record<clsStarshipHyperdrive> {
-  public:
+class ORVANE_API clsStarshipHyperdrive : public Record {
+    ORVANE_RECORD(clsStarshipHyperdrive)
     clsStarshipHyperdrive() { Clear(); }
     std::string Drive;
     bool Station = false;
     Long NormalPoints = 0;
     Long BackupPoints = 0;
-    void Clear();
 
     ORVANE_SIZES_FAMILY(sizes_)
 
   private:
-    friend struct detail::Describe<clsStarshipHyperdrive>;
     clsListSimple sizes_;
 };
 
 // Cargo space for a band of design points.
-class clsStarshipStowage : public detail::Record<clsStarshipStowage> {
-  public:
+class ORVANE_API clsStarshipStowage : public Record {
+    ORVANE_RECORD(clsStarshipStowage)
     clsStarshipStowage() { Clear(); }
     Long Points = 0;
     bool Station = false;
@@ -127,18 +102,16 @@ class clsStarshipStowage : public detail::Record<clsStarshipStowage> {
     bool MinMetric = false;
     Long MaxCargo = 0;
     bool MaxMetric = false;
-    void Clear();
 
     ORVANE_SIZES_FAMILY(sizes_)
 
   private:
-    friend struct detail::Describe<clsStarshipStowage>;
     clsListSimple sizes_;
 };
 
 // Supplies for a band of design points: how long they last and in which unit.
-class clsStarshipSupply : public detail::Record<clsStarshipSupply> {
-  public:
+class ORVANE_API clsStarshipSupply : public Record {
+    ORVANE_RECORD(clsStarshipSupply)
     clsStarshipSupply() { Clear(); }
     Long Points = 0;
     bool Station = false;
@@ -147,18 +120,16 @@ class clsStarshipSupply : public detail::Record<clsStarshipSupply> {
     bool Week = false;
     bool Month = false;
     bool Year = false;
-    void Clear();
 
     ORVANE_SIZES_FAMILY(sizes_)
 
   private:
-    friend struct detail::Describe<clsStarshipSupply>;
     clsListSimple sizes_;
 };
 
 // An engine for a band of design points.
-class clsStarshipEngine : public detail::Record<clsStarshipEngine> {
-  public:
+class ORVANE_API clsStarshipEngine : public Record {
+    ORVANE_RECORD(clsStarshipEngine)
     clsStarshipEngine() { Clear(); }
     std::string Speed;
     Long Points = 0;
@@ -166,18 +137,16 @@ class clsStarshipEngine : public detail::Record<clsStarshipEngine> {
     std::string Quality;
     Integer AttackBonus = 0;
     Integer PilotBonus = 0;
-    void Clear();
 
     ORVANE_SIZES_FAMILY(sizes_)
 
   private:
-    friend struct detail::Describe<clsStarshipEngine>;
     clsListSimple sizes_;
 };
 
 // A size class of starships or stations.
-class clsStarshipSize : public detail::Record<clsStarshipSize> {
-  public:
+class ORVANE_API clsStarshipSize : public Record {
+    ORVANE_RECORD(clsStarshipSize)
     clsStarshipSize() { Clear(); }
     std::string Size;
     bool Station = false;
@@ -194,24 +163,22 @@ class clsStarshipSize : public detail::Record<clsStarshipSize> {
     Long BackupGenCost = 0;
     Long BackupEmpCost = 0;
     Long SlaveCircCost = 0;
-    void Clear();
 };
 
 // The armour of one size class.
-class clsStarshipArmor : public detail::Record<clsStarshipArmor> {
-  public:
+class ORVANE_API clsStarshipArmor : public Record {
+    ORVANE_RECORD(clsStarshipArmor)
     clsStarshipArmor() { Clear(); }
     std::string Size;
     Integer DR = 0;
     Integer Armor = 0;
     Long Cost = 0;
     Integer PilotBonus = 0;
-    void Clear();
 };
 
 // A cost band, keyed by its minimum design points.
-class clsStarshipCost : public detail::Record<clsStarshipCost> {
-  public:
+class ORVANE_API clsStarshipCost : public Record {
+    ORVANE_RECORD(clsStarshipCost)
     clsStarshipCost() { Clear(); }
     Long MinPoints = 0;
     Long MaxPoints = 0;
@@ -219,21 +186,19 @@ class clsStarshipCost : public detail::Record<clsStarshipCost> {
     bool BaseMega = false;
     Single ModCost = 0;
     bool ModMega = false;
-    void Clear();
 };
 
 // A shipyard and its price multiplier.
-class clsStarshipYards : public detail::Record<clsStarshipYards> {
-  public:
+class ORVANE_API clsStarshipYards : public Record {
+    ORVANE_RECORD(clsStarshipYards)
     clsStarshipYards() { Clear(); }
     std::string Yard;
     Single Multiplier = 0;
-    void Clear();
 };
 
 // A weapon mounted on a starship. A new one has damage type "0" and emplacement 5.
-class clsStarshipWeapon : public detail::Record<clsStarshipWeapon> {
-  public:
+class ORVANE_API clsStarshipWeapon : public Record {
+    ORVANE_RECORD(clsStarshipWeapon)
     clsStarshipWeapon() { Clear(); }
     std::string Name;
     std::string Size;
@@ -249,12 +214,11 @@ class clsStarshipWeapon : public detail::Record<clsStarshipWeapon> {
     bool MultFire = false;
     bool AutoFire = false;
     Integer Emplacement = 5;
-    void Clear();
 };
 
 // A weapon mounted on a vehicle.
-class clsVehicleWeapon : public detail::Record<clsVehicleWeapon> {
-  public:
+class ORVANE_API clsVehicleWeapon : public Record {
+    ORVANE_RECORD(clsVehicleWeapon)
     clsVehicleWeapon() { Clear(); }
     std::string Name;
     std::string Size;
@@ -265,9 +229,46 @@ class clsVehicleWeapon : public detail::Record<clsVehicleWeapon> {
     std::string SecDamageType;
     Long Range = 0;
     Integer MaxIncrements = 0;
-    void Clear();
 };
 
 }  // namespace OrvaneLib
 
 #undef ORVANE_SIZES_FAMILY
+
+// The kinds of this family and their clsDatabase operations (see ORVANE_DECLARE_KIND). Crew
+// quarters and life support share their record class and are stored in two tables.
+#define ORVANE_STARSHIP_KINDS(X)                                                                   \
+    X(clsStarshipWeapon, 0, TEXT, StarshipWeaponList, GetStarshipWeaponInfo, AddStarshipWeapon,    \
+      DelStarshipWeapon)                                                                           \
+    X(clsVehicleWeapon, 0, TEXT, VehicleWeaponList, GetVehicleWeaponInfo, AddVehicleWeapon,        \
+      DelVehicleWeapon)                                                                            \
+    X(clsStarshipArmor, 0, TEXT, StarshipArmorList, StarshipArmorInfo, AddStarshipArmor,           \
+      DelStarshipArmor)                                                                            \
+    X(clsStarshipCost, 0, NUMBER, StarshipCostList, StarshipCostInfo, AddStarshipCost,             \
+      DelStarshipCost)                                                                             \
+    X(clsStarshipCrew, 0, STATION_NUMBER, StarshipCrewList, StarshipCrewInfo, AddStarshipCrew,     \
+      DelStarshipCrew)                                                                             \
+    X(clsStarshipEmplacement, 0, STATION_NUMBER, StarshipEmplacementList, StarshipEmplacementInfo, \
+      AddStarshipEmplacement, DelStarshipEmplacement)                                              \
+    X(clsStarshipHull, 0, STATION_NUMBER, StarshipHullList, StarshipHullInfo, AddStarshipHull,     \
+      DelStarshipHull)                                                                             \
+    X(clsStarshipCrew, 1, STATION_NUMBER, StarshipLifeList, StarshipLifeInfo, AddStarshipLife,     \
+      DelStarshipLife)                                                                             \
+    X(clsStarshipHyperdrive, 0, STATION_TEXT, StarshipHyperdriveList, StarshipHyperdriveInfo,      \
+      AddStarshipHyperdrive, DelStarshipHyperdrive)                                                \
+    X(clsStarshipShields, 0, STATION_NUMBER, StarshipShieldsList, StarshipShieldsInfo,             \
+      AddStarshipShields, DelStarshipShields)                                                      \
+    X(clsStarshipSize, 0, STATION_TEXT, StarshipSizeList, StarshipSizeInfo, AddStarshipSize,       \
+      DelStarshipSize)                                                                             \
+    X(clsStarshipStowage, 0, STATION_NUMBER, StarshipStowageList, StarshipStowageInfo,             \
+      AddStarshipStowage, DelStarshipStowage)                                                      \
+    X(clsStarshipSupply, 0, STATION_NUMBER, StarshipSupplyList, StarshipSupplyInfo,                \
+      AddStarshipSupply, DelStarshipSupply)                                                        \
+    X(clsStarshipEngine, 0, STATION_NUMBER, StarshipEngineList, StarshipEngineInfo,                \
+      AddStarshipEngine, DelStarshipEngine)                                                        \
+    X(clsStarshipYards, 0, TEXT, StarshipYardsList, StarshipYardsInfo, AddStarshipYards,           \
+      DelStarshipYards)
+
+namespace OrvaneLib {
+ORVANE_STARSHIP_KINDS(ORVANE_DESCRIBED_KIND)
+}  // namespace OrvaneLib

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include <memory>
+
 #include "orvane/host.hpp"
 
 namespace OrvaneLib::detail {
@@ -17,6 +19,8 @@ void FileWriteLine(Integer number, std::string_view text);
 // Reads the next line without its line end; a line that is not valid UTF-8 is taken as
 // Windows-1252 and converted. Throws "Input past end of file" when no line remains.
 std::string FileReadLine(Integer number);
+// How many lines have been read from or written to an open numbered file.
+int FileLineCount(Integer number);
 // True when no line remains in a numbered file opened for input.
 bool FileAtEnd(Integer number);
 
@@ -36,7 +40,18 @@ bool ParseNumberText(std::string_view text, double& value);
 // "True"/"False" in any letter case, or a number (non-zero is true); throws "Type mismatch".
 bool TextToBoolean(std::string_view text);
 
+using Factory = std::shared_ptr<Object> (*)();
+// Adds a class to the table CreateObject serves; returns true so it can seed a static.
+bool RegisterClass(const char* className, Factory factory);
+
 // Test hook: makes LibraryFolder() answer the given folder ("" restores the real one).
 void SetLibraryFolderOverride(const std::string& folder);
 
 }  // namespace OrvaneLib::detail
+
+// Registers a public class for CreateObject; used once per class in its source file.
+#define ORVANE_REGISTER_CLASS(cls)                                                               \
+    namespace {                                                                                  \
+    const bool orvaneRegistered_##cls = ::OrvaneLib::detail::RegisterClass(                      \
+        #cls, []() -> std::shared_ptr<::OrvaneLib::Object> { return std::make_shared<cls>(); }); \
+    }

@@ -1,0 +1,16 @@
+# Fails when the shared library exports a symbol of internals: the library's namespaces dal
+# and detail, or anything else named "detail::" (such as the standard library's own).
+execute_process(COMMAND nm -DC --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]*(dal::|detail::)[^\n]*" internal "${symbols}")
+if(internal)
+  list(LENGTH internal count)
+  list(SUBLIST internal 0 10 shown)
+  string(REPLACE ";" "\n" shown "${shown}")
+  message(FATAL_ERROR "${count} internal symbols exported, such as:\n${shown}")
+endif()
+string(REGEX MATCHALL "\n" lines "${symbols}")
+list(LENGTH lines count)
+message(STATUS "${count} exported symbols, none internal")
