@@ -257,7 +257,7 @@ void Pair(const std::string& figure, double goal, std::function<void(benchmark::
 
 void RegisterReads(int rows, const std::string& suffix) {
     Pair(
-        "read_species" + suffix, 2.0,
+        "read_species" + suffix, 1.2,
         [rows](benchmark::State& state) {
             auto& f = FixtureFor(rows);
             int i = 0;
@@ -286,7 +286,7 @@ void RegisterAll() {
     RegisterReads(100, "@100");
     RegisterReads(100000, "@100000");
     Pair(
-        "read_class_level", 2.0,
+        "read_class_level", 1.2,
         [](benchmark::State& state) {
             auto& f = FixtureFor(main);
             int i = 0;
@@ -312,7 +312,7 @@ void RegisterAll() {
             }
         });
     Pair(
-        "read_starship_crew", 2.0,
+        "read_starship_crew", 1.2,
         [](benchmark::State& state) {
             auto& f = FixtureFor(main);
             int i = 0;
@@ -336,7 +336,7 @@ void RegisterAll() {
             }
         });
     Pair(
-        "list_skills", 1.5,
+        "list_skills", 1.3,
         [](benchmark::State& state) {
             auto& f = FixtureFor(main);
             for (auto _ : state) benchmark::DoNotOptimize(f.db->GetAllSkillList());
@@ -347,7 +347,7 @@ void RegisterAll() {
             for (auto _ : state) benchmark::DoNotOptimize(RawScan(st));
         });
     Pair(
-        "list_species", 1.5,
+        "list_species", 1.3,
         [](benchmark::State& state) {
             auto& f = FixtureFor(main);
             for (auto _ : state) benchmark::DoNotOptimize(f.db->SpeciesList());
@@ -387,7 +387,7 @@ void RegisterAll() {
         return f.Statement(sql + ")");
     };
     Pair(
-        "add_species", 1.3,
+        "add_species", 1.2,
         [](benchmark::State& state) {
             auto& f = FixtureFor(100);
             for (auto _ : state) f.db->AddSpecies(&sample);
@@ -403,7 +403,7 @@ void RegisterAll() {
         },
         200);
     Pair(
-        "add_bulk", 1.3,
+        "add_bulk", 1.2,
         [](benchmark::State& state) {
             auto& f = FixtureFor(100);
             for (auto _ : state) {
@@ -437,7 +437,7 @@ void RegisterAll() {
         "Climb:4|Jump:4, Tumble:2|Balance:3",
         "Soldier:Armor Proficiency:Toughness, Scout:Track:Alertness"};
     Pair(
-        "parse_lists", 4.0,
+        "parse_lists", 3.0,
         [](benchmark::State& state) {
             clsListSimple simple;
             clsListLevel level;

@@ -3,6 +3,7 @@
 #include "orvane/records/core.hpp"
 #include "support.hpp"
 
+#include <map>
 #include <set>
 
 namespace orvane_test {
@@ -239,22 +240,101 @@ TEST_F(RecordTableTest, ClosedDatabaseGivesEmptyResults) {
 namespace orvane_test {
 namespace {
 
-// Every registered description resolves its field names and names its kind.
-TEST(RecordKinds, EveryTableDescriptionIsWellFormed) {
-    std::set<std::string> names;
-    for (auto factory : OrvaneLib::detail::RegisteredTables()) {
-        const auto& kind = factory();
-        EXPECT_FALSE(kind.name.empty());
-        EXPECT_TRUE(names.insert(kind.name).second) << kind.name;
-        EXPECT_FALSE(kind.keys.empty()) << kind.name;
-        for (const auto* key : kind.keys) EXPECT_NE(key->access, nullptr) << kind.name;
-        for (const auto* column : kind.columns) EXPECT_NE(column->access, nullptr) << kind.name;
-        auto object = kind.record->create();
-        EXPECT_EQ(object->ClassName(), kind.record->className);
-        EXPECT_NE(OrvaneLib::CreateObject("OrvaneLib." + object->ClassName()), nullptr)
-            << kind.name;
+using namespace OrvaneLib;
+using namespace OrvaneLib::detail;
+
+class DescriptionTest : public OrvaneTest {};
+
+// The schema's tables and their columns (names in lower case).
+std::map<std::string, std::set<std::string>> SchemaColumns(const std::string& path) {
+    auto db = Connect(path);
+    EXPECT_TRUE(db->Execute("CREATE TEMP VIEW columns AS SELECT m.name AS tbl, p.name AS col "
+                            "FROM sqlite_schema m, pragma_table_info(m.name) p "
+                            "WHERE m.type = 'table'")
+                    .Ok());
+    auto rs = Rows(*db, "columns");
+    std::map<std::string, std::set<std::string>> tables;
+    auto lower = [](std::string t) {
+        for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return t;
+    };
+    for (rs.MoveFirst(); !rs.EndOfRows(); rs.MoveNext())
+        tables[lower(Cell(rs, "tbl").AsText())].insert(lower(Cell(rs, "col").AsText()));
+    return tables;
+}
+
+// Every described table and column is in the schema, and every record table of the schema
+// is described: a kind cannot drift from the database it reads.
+TEST_F(DescriptionTest, DescriptionsAndSchemaAgree) {
+    auto schema = SchemaColumns(MakeDatabase("schema.mdb"));
+    auto lower = [](std::string_view t) {
+        std::string out(t);
+        for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return out;
+    };
+    std::set<std::string> described;
+    for (auto factory : RegisteredTables()) {
+        const TableKind& kind = factory();
+        const std::string table = lower(kind.table);
+        ASSERT_TRUE(schema.count(table)) << kind.name << ": no table " << kind.table;
+        described.insert(table);
+        for (const Field* c : kind.columns)
+            EXPECT_TRUE(schema[table].count(lower(c->column)) ||
+                        (!c->altColumn.empty() && schema[table].count(lower(c->altColumn))))
+                << kind.name << ": no column " << c->column;
     }
-    EXPECT_GE(names.size(), 3u);
+    // The lookup lists and the database information are no record kinds.
+    for (const char* other :
+         {"tblinfo", "tblkeywords", "tblregion", "tblcolors", "tbllanguages", "tblability"})
+        schema.erase(other);
+    for (const auto& [table, columns] : schema) EXPECT_TRUE(described.count(table)) << table;
+    EXPECT_EQ(RegisteredTables().size(), 43u);
+}
+
+// A described record of its own, to build faulty descriptions from.
+struct Probe : Object {
+    std::string ClassName() const override { return "Probe"; }
+    std::string A, B;
+    Integer N = 0;
+};
+struct Other : Object {
+    std::string ClassName() const override { return "Other"; }
+    std::string A;
+};
+
+// Faults of a description are found when it is built, with the kind named.
+TEST(Descriptions, FaultsAreFoundWhenBuiltAndNameTheKind) {
+    auto fault = [](std::vector<FieldGroup> fields) -> std::string {
+        try {
+            BuildKindOf<Probe>("Probe", {.fields = std::move(fields),
+                                         .tables = {{.name = "Probe", .table = "tblProbe"}}});
+        } catch (const std::logic_error& e) {
+            return e.what();
+        }
+        return "";
+    };
+    EXPECT_EQ(fault({Key<&Probe::A>("A"), F<&Probe::B>("B")}), "");
+    EXPECT_EQ(fault({Key<&Probe::A>("A"), F<&Probe::B>("A", Col::Always, "B")}),
+              "record kind Probe: the field A is described twice");
+    EXPECT_EQ(fault({Key<&Probe::A>("A"), F<&Probe::B>("B", Col::Always, "a")}),
+              "record kind Probe: the column a is described twice");
+    EXPECT_EQ(fault({Key<&Probe::A>("A"), Key<&Probe::B>("B"), Key<&Probe::N>("N")}),
+              "record kind Probe: a kind has at most two keys");
+    EXPECT_EQ(fault({F<&Probe::A>("A")}), "record kind Probe: a stored kind needs a key");
+    EXPECT_EQ(fault({Key<&Probe::A>("A"), F<&Other::A>("OtherA", Col::Always, "X")}),
+              "record kind Probe: the field OtherA does not belong to the class");
+
+    // A table whose operations do not fit its keys is refused when the table is made.
+    const RecordKind kind = BuildKindOf<Probe>(
+        "Probe", {.fields = {Key<&Probe::A>("A")}, .tables = {{.name = "Probe", .table = "t"}}});
+    EXPECT_THROW(MakeTable(kind, 0, {"L", "R", "A", "D"}, Shape::NUMBER), std::logic_error);
+    EXPECT_THROW(MakeTable(kind, 1, {"L", "R", "A", "D"}, Shape::TEXT), std::logic_error);
+    const TableKind table =
+        MakeTable(kind, 0, {"ProbeList", "ProbeInfo", "AddProbe", "DelProbe"}, Shape::TEXT);
+    EXPECT_EQ(table.readLabel, "Property Get: ProbeInfo(");
+    EXPECT_EQ(table.delLabel, "Property Let: DelProbe(");
+    EXPECT_EQ(table.emptyTable, "There are no Probe Records in the Database!");
+    EXPECT_EQ(table.readEmptyKey, "A Probe Search field was not corretly Identified.");
 }
 
 }  // namespace

@@ -73,6 +73,16 @@ struct Connection::Impl {
     std::unordered_map<std::string, Cached> cache;
     // Key lookups by their caller's shape.
     std::unordered_map<const void*, Cached*> shapes;
+    // The column probe of each table rows are appended to, by the caller's key.
+    std::unordered_map<const void*, Cached*> probes;
+    // Insert statements by column set and the positions they fill, in that order.
+    struct Insert {
+        const Columns* columns;
+        std::vector<int> positions;
+        Cached* cached;
+    };
+    std::vector<Insert> inserts;
+    std::vector<std::shared_ptr<const Columns>> insertColumns;  // keeps their column sets alive
 
     Status Failure() const {
         return EngineFailure(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
@@ -512,12 +522,6 @@ Status Scan(Connection& db, std::string_view source, std::span<const std::string
     // Only the columns the source has are read; the others are reported absent.
     Cached* all = nullptr;
     if (Status st = PrepareSelect(db, source, {}, {}, false, all); !st.Ok()) return st;
-    // Stepping lets the engine recompile the statement when the table changed elsewhere,
-    // so the column names below are the table's own now.
-    const int first = sqlite3_step(all->stmt);
-    sqlite3_reset(all->stmt);
-    if (first != SQLITE_ROW && first != SQLITE_DONE) return impl.Failure();
-    Connection::Impl::Refresh(*all);
     std::vector<std::string_view> present;
     positions.assign(columns.size(), -1);
     for (std::size_t i = 0; i < columns.size(); ++i)
@@ -585,12 +589,19 @@ Status Cursor::Seek(Connection& db, std::string_view source, std::span<const Con
 // ---------------------------------------------------------------------------------------
 // Appending
 
-Status RowWriter::Open(Connection& db, std::string_view table, RowWriter& out) {
+Status RowWriter::Open(Connection& db, std::string_view table, RowWriter& out, const void* key) {
     auto& impl = db.impl();
     Cached* c = nullptr;
-    if (Status st = impl.Prepare("SELECT * FROM " + QuoteIdent(table) + " LIMIT 0", 0, c); !st.Ok())
-        return st;
-    // Stepping lets the engine recompile the statement when the table changed.
+    if (auto it = key ? impl.probes.find(key) : impl.probes.end(); it != impl.probes.end()) {
+        c = it->second;
+    } else {
+        if (Status st = impl.Prepare("SELECT * FROM " + QuoteIdent(table) + " LIMIT 0", 0, c);
+            !st.Ok())
+            return st;
+        if (key) impl.probes.emplace(key, c);
+    }
+    // Stepping lets the engine recompile the statement when the table changed elsewhere, so
+    // the columns are the table's own now.
     const int rc = sqlite3_step(c->stmt);
     sqlite3_reset(c->stmt);
     if (rc != SQLITE_DONE && rc != SQLITE_ROW) return impl.Failure();
@@ -614,25 +625,45 @@ void RowWriter::Set(int position, Value value) {
 
 Status RowWriter::Insert() {
     auto& impl = db_->impl();
-    // The statement text names the columns set; it is prepared once per set of columns.
-    std::string sql = "INSERT INTO " + QuoteIdent(table_);
-    if (pending_.empty()) {
-        sql += " DEFAULT VALUES";
-    } else {
-        std::string values;
-        sql += " (";
-        for (std::size_t i = 0; i < pending_.size(); ++i) {
-            if (i) {
-                sql += ", ";
-                values += ", ";
-            }
-            sql += QuoteIdent(columns_->names[static_cast<std::size_t>(pending_[i].first)]);
-            values += "?" + std::to_string(i + 1);
-        }
-        sql += ") VALUES (" + values + ")";
-    }
+    // An insert statement is prepared once per column set and the positions it fills.
     Cached* c = nullptr;
-    if (Status st = impl.Prepare(sql, 0, c); !st.Ok()) return st;
+    for (const auto& insert : impl.inserts) {
+        if (insert.columns != columns_.get() || insert.positions.size() != pending_.size())
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < pending_.size() && same; ++i)
+            same = insert.positions[i] == pending_[i].first;
+        if (same) {
+            c = insert.cached;
+            break;
+        }
+    }
+    if (!c) {
+        std::string sql = "INSERT INTO " + QuoteIdent(table_);
+        std::vector<int> positions;
+        if (pending_.empty()) {
+            sql += " DEFAULT VALUES";
+        } else {
+            std::string values;
+            sql += " (";
+            for (std::size_t i = 0; i < pending_.size(); ++i) {
+                if (i) {
+                    sql += ", ";
+                    values += ", ";
+                }
+                sql += QuoteIdent(columns_->names[static_cast<std::size_t>(pending_[i].first)]);
+                values += "?" + std::to_string(i + 1);
+                positions.push_back(pending_[i].first);
+            }
+            sql += ") VALUES (" + values + ")";
+        }
+        if (Status st = impl.Prepare(sql, 0, c); !st.Ok()) return st;
+        // Column sets live as long as their statement's cache entry, which the list keeps.
+        impl.inserts.push_back({columns_.get(), std::move(positions), c});
+        impl.insertColumns.push_back(columns_);
+    } else {
+        sqlite3_reset(c->stmt);
+    }
     for (std::size_t i = 0; i < pending_.size(); ++i)
         if (Status st = impl.Bind(c->stmt, static_cast<int>(i + 1), pending_[i].second); !st.Ok())
             return st;

@@ -217,7 +217,10 @@ class Cursor {
 // Appending one row to a table: its columns, the values to store by position, then Insert.
 class RowWriter {
   public:
-    static Status Open(Connection& db, std::string_view table, RowWriter& out);
+    // `key`, when given, identifies the caller's table for good (the statement that finds
+    // the table's columns is then found without building its text).
+    static Status Open(Connection& db, std::string_view table, RowWriter& out,
+                       const void* key = nullptr);
     const Columns& ColumnSet() const { return *columns_; }
     void Set(int position, Value value);  // position from ColumnSet()
     // Stores the row; a refusal by the engine (a constraint, a full disk) stores nothing.

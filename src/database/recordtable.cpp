@@ -224,20 +224,24 @@ Status Failed(Status st, const TableKind& kind, bool forRead, std::string label,
     return st;
 }
 
-std::vector<dal::Condition> Conditions(const TableKind& kind, Keys keys, bool bStation) {
-    std::vector<dal::Condition> conds;
-    conds.reserve(keys.size() + 1);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const KeyArg& k = keys[i];
-        if (k.isNumber)
-            conds.push_back({kind.keys[i]->column, dal::Condition::Kind::Number, {}, k.number});
-        else
-            conds.push_back({kind.keys[i]->column, dal::Condition::Kind::Text, k.text, 0});
+// The equality tests of a key lookup: the keys, and the station flag for station kinds.
+struct Conditions {
+    Conditions(const TableKind& kind, Keys keys, bool bStation) {
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const KeyArg& k = keys[i];
+            if (k.isNumber)
+                items[count++] = {kind.keys[i]->column, dal::Condition::Kind::Number, {}, k.number};
+            else
+                items[count++] = {kind.keys[i]->column, dal::Condition::Kind::Text, k.text, 0};
+        }
+        if (kind.station)
+            items[count++] = {"Station", dal::Condition::Kind::Boolean, {}, bStation ? 1 : 0};
     }
-    if (kind.station)
-        conds.push_back({"Station", dal::Condition::Kind::Boolean, {}, bStation ? 1 : 0});
-    return conds;
-}
+    operator std::span<const dal::Condition>() const { return {items, count}; }
+
+    dal::Condition items[3];
+    std::size_t count = 0;
+};
 
 // Keeps what the statement text is made of; the text is built only if a failure is logged.
 void Pending(DatabaseState& s, const TableKind& kind, Form form, Keys keys, bool bStation,
@@ -315,59 +319,68 @@ std::string StatementText(const TableKind& kind, Form form, Keys keys, bool bSta
 
 namespace {
 
-// Puts listed values back into table order, given the row id each came from. Row ids are
-// mostly dense, so a counting pass usually replaces the sort; the values are then moved
-// into place along the permutation's cycles, without a second copy of the list.
-void PutInTableOrder(std::vector<std::string>& values, const std::vector<std::int64_t>& rowids) {
-    const std::size_t n = values.size();
-    if (n == 0) return;
-    std::vector<std::size_t> order;  // order[k]: the value that belongs at position k
-    order.reserve(n);
-    auto [lo, hi] = std::minmax_element(rowids.begin(), rowids.end());
-    const auto range = static_cast<std::uint64_t>(*hi - *lo);
-    if (range < 4 * static_cast<std::uint64_t>(n) + 16) {
-        constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
-        std::vector<std::size_t> slot(static_cast<std::size_t>(range) + 1, kNone);
-        bool unique = true;
-        for (std::size_t i = 0; i < n && unique; ++i) {
-            std::size_t& at = slot[static_cast<std::size_t>(rowids[i] - *lo)];
-            unique = at == kNone;
-            at = i;
-        }
-        if (unique)
-            for (std::size_t i : slot)
-                if (i != kNone) order.push_back(i);
+// The values a list collects while it scans, with the row id each came from. Their bytes
+// go to one buffer as they come; the list is made once at the end, in table order. A scan
+// read through an index brings the rows in the index's order; row ids are mostly dense, so
+// a counting pass usually finds the table's order without a sort.
+class Listed {
+  public:
+    // Appends to the value being built (one per row, ended by End).
+    void Append(std::string_view text) { bytes_.append(text); }
+    void End(std::int64_t rowid) {
+        ends_.push_back(bytes_.size());
+        rowids_.push_back(rowid);
     }
-    if (order.size() != n) {
-        order.resize(n);
+    bool Empty() const { return ends_.empty(); }
+
+    std::vector<std::string> Values(bool inTableOrder) const {
+        const std::size_t n = ends_.size();
+        std::vector<std::string> values;
+        values.reserve(n);
+        auto take = [&](std::size_t i) {
+            const std::size_t start = i ? ends_[i - 1] : 0;
+            values.emplace_back(bytes_.data() + start, ends_[i] - start);
+        };
+        if (inTableOrder || n < 2) {
+            for (std::size_t i = 0; i < n; ++i) take(i);
+            return values;
+        }
+        auto [lo, hi] = std::minmax_element(rowids_.begin(), rowids_.end());
+        const auto range = static_cast<std::uint64_t>(*hi - *lo);
+        if (range < 4 * static_cast<std::uint64_t>(n) + 16) {
+            constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+            std::vector<std::uint32_t> slot(static_cast<std::size_t>(range) + 1, kNone);
+            bool unique = true;
+            for (std::size_t i = 0; i < n && unique; ++i) {
+                std::uint32_t& at = slot[static_cast<std::size_t>(rowids_[i] - *lo)];
+                unique = at == kNone;
+                at = static_cast<std::uint32_t>(i);
+            }
+            if (unique) {
+                for (std::uint32_t i : slot)
+                    if (i != kNone) take(i);
+                return values;
+            }
+        }
+        std::vector<std::size_t> order(n);
         for (std::size_t i = 0; i < n; ++i) order[i] = i;
         std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return rowids[a] < rowids[b]; });
+                         [&](std::size_t a, std::size_t b) { return rowids_[a] < rowids_[b]; });
+        for (std::size_t i : order) take(i);
+        return values;
     }
-    std::vector<bool> done(n);
-    for (std::size_t start = 0; start < n; ++start) {
-        if (done[start]) continue;
-        std::string carried = std::move(values[start]);
-        std::size_t k = start;
-        for (;;) {
-            done[k] = true;
-            std::size_t from = order[k];
-            if (from == start) {
-                values[k] = std::move(carried);
-                break;
-            }
-            values[k] = std::move(values[from]);
-            k = from;
-        }
-    }
-}
+
+  private:
+    std::string bytes_;
+    std::vector<std::size_t> ends_;
+    std::vector<std::int64_t> rowids_;
+};
 
 // A cell as text: numbers in decimal; a null fails.
-void AppendText(std::string& out, const dal::RowView& row, int position) {
-    if (row.TypeAt(position) == dal::Value::Type::Text)
-        out.append(row.TextAt(position));
-    else
-        out.append(CellText(row.ValueAt(position)));
+std::string_view TextOf(const dal::RowView& row, int position, std::string& scratch) {
+    if (row.TypeAt(position) == dal::Value::Type::Text) return row.TextAt(position);
+    scratch = CellText(row.ValueAt(position));
+    return scratch;
 }
 
 std::string_view TrimBlanks(std::string_view s) {
@@ -385,18 +398,18 @@ Status MissingColumn(std::string_view column) {
 Status ColumnValues(dal::Connection& db, std::string_view source, std::string_view column,
                     std::vector<std::string>& values) {
     std::vector<int> pos;
-    std::vector<std::int64_t> rowids;
-    values.clear();
+    Listed listed;
+    std::string scratch;
     auto sink = [&](std::int64_t rowid, const dal::RowView& row) -> Status {
         if (pos[0] < 0) return MissingColumn(column);
-        values.emplace_back();
-        if (row.TypeAt(pos[0]) != dal::Value::Type::Null) AppendText(values.back(), row, pos[0]);
-        rowids.push_back(rowid);
+        if (row.TypeAt(pos[0]) != dal::Value::Type::Null)
+            listed.Append(TextOf(row, pos[0], scratch));
+        listed.End(rowid);
         return {};
     };
     dal::ScanResult scan;
     if (Status st = dal::Scan(db, source, {&column, 1}, pos, sink, scan); !st.Ok()) return st;
-    if (!scan.inTableOrder) PutInTableOrder(values, rowids);
+    values = listed.Values(scan.inTableOrder);
     return {};
 }
 
@@ -427,8 +440,8 @@ Result<ListResult> ListRows(DatabaseState& s, const TableKind& kind, bool flag) 
         if (list.filter == ListFilter::Station) wanted[n++] = "Station";
         if (list.filter == ListFilter::Aumen) wanted[n++] = "Aumen";
         std::vector<int> pos;
-        std::vector<std::string> values;
-        std::vector<std::int64_t> rowids;
+        Listed listed;
+        std::string scratch;
         bool checked = false;
         auto sink = [&](std::int64_t rowid, const dal::RowView& row) -> Status {
             if (!checked) {
@@ -448,32 +461,27 @@ Result<ListResult> ListRows(DatabaseState& s, const TableKind& kind, bool flag) 
                     return {};
             }
             if (firstNull && list.skipNull) return {};
-            std::string& value = values.emplace_back();
             if (twoKeys) {
                 // Two-key kinds list "first:second", each trimmed; a null fails the list.
-                std::string part;
-                AppendText(part, row, first);
-                value.append(TrimBlanks(part));
-                value += ':';
-                part.clear();
-                AppendText(part, row, pos[1]);
-                value.append(TrimBlanks(part));
+                listed.Append(TrimBlanks(TextOf(row, first, scratch)));
+                listed.Append(":");
+                listed.Append(TrimBlanks(TextOf(row, pos[1], scratch)));
             } else if (!firstNull) {
-                AppendText(value, row, first);
+                listed.Append(TextOf(row, first, scratch));
             }
-            rowids.push_back(rowid);
+            listed.End(rowid);
             return {};
         };
         dal::ScanResult scan;
         if (Status st = dal::Scan(*s.dbData, source, {wanted, n}, pos, sink, scan); !st.Ok())
             return failed(st);
         if (scan.rows == 0) return failed(Status(StatusCode::Empty, kind.emptyTable));
-        if (!scan.inTableOrder) PutInTableOrder(values, rowids);
-        if (values.empty()) {
+        if (listed.Empty()) {
             Status none(StatusCode::Empty, "None of the " + std::to_string(scan.rows) +
                                                " records in the table qualifies for the list.");
             return failed(none.MakeQuiet(!list.noneListedFails));
         }
+        std::vector<std::string> values = listed.Values(scan.inTableOrder);
         return {{}, ListResult(list.lbound, std::move(values))};
     } catch (const std::exception& e) {
         return failed(Status(StatusCode::BadValue, e.what()));
@@ -484,6 +492,14 @@ Result<ListResult> ListRows(DatabaseState& s, const TableKind& kind, bool flag) 
 // Read
 
 namespace {
+
+// A whole number cell in the field's range; "Overflow" otherwise, as for any conversion.
+template <class T>
+std::int64_t Fits(std::int64_t v) {
+    if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max())
+        throw std::runtime_error("Overflow");
+    return v;
+}
 
 // Converts a cell into a field; a null or a value that does not fit fails (throws).
 void Store(Object& record, const Access& a, const dal::RowView& row, int p) {
@@ -501,10 +517,12 @@ void Store(Object& record, const Access& a, const dal::RowView& row, int p) {
                                                                : CellBool(row.ValueAt(p)));
             break;
         case FieldType::Integer:
-            a.setInt(record, CellInteger(row.ValueAt(p)));
+            a.setInt(record, type == dal::Value::Type::Integer ? Fits<Integer>(row.IntAt(p))
+                                                               : CellInteger(row.ValueAt(p)));
             break;
         case FieldType::Long:
-            a.setInt(record, CellLong(row.ValueAt(p)));
+            a.setInt(record, type == dal::Value::Type::Integer ? Fits<Long>(row.IntAt(p))
+                                                               : CellLong(row.ValueAt(p)));
             break;
         case FieldType::Single:
             a.setReal(record, CellSingle(row.ValueAt(p)));
@@ -538,7 +556,7 @@ Result<std::shared_ptr<Object>> ReadRow(DatabaseState& s, const TableKind& kind,
     if (Status st = TestTable(s, kind, true); !st.Ok()) return failed(st);
     try {
         Pending(s, kind, kind.desc->read, keys, bStation);
-        auto conds = Conditions(kind, keys, bStation);
+        const Conditions conds(kind, keys, bStation);
         dal::Cursor cursor;
         if (Status st = dal::Cursor::Seek(*s.dbData, kind.table, conds, &kind, cursor); !st.Ok())
             return failed(st);
@@ -607,7 +625,7 @@ dal::Value ValueOf(const Object& record, const Access& a) {
 }
 
 bool HasValue(const Object& record, const Access& a) {
-    if (a.type == FieldType::List) return a.hasValue(record);
+    if (a.hasValue) return a.hasValue(record);
     if (a.type == FieldType::Text) return !a.getText(record).empty();
     return true;
 }
@@ -639,7 +657,7 @@ Status AddRow(DatabaseState& s, const TableKind& kind, const Object* record) {
     if (Status st = TestTable(s, kind, false); !st.Ok()) return failed(st);
     try {
         dal::RowWriter writer;
-        if (Status st = dal::RowWriter::Open(*s.dbData, kind.table, writer); !st.Ok())
+        if (Status st = dal::RowWriter::Open(*s.dbData, kind.table, writer, &kind); !st.Ok())
             return failed(st);
         const auto& pos = kind.Positions(writer.ColumnSet());
         for (std::size_t j = 0; j < kind.columns.size(); ++j) {
@@ -681,7 +699,7 @@ Status DeleteRow(DatabaseState& s, const TableKind& kind, Keys keys, bool bStati
     if (Status st = s.EnsureOpen(); !st.Ok()) return failed(st);
     if (Status st = TestTable(s, kind, false); !st.Ok()) return failed(st);
     Pending(s, kind, DeleteForm(kind), keys, bStation, kind.desc->delSelectColumn);
-    auto conds = Conditions(kind, keys, bStation);
+    const Conditions conds(kind, keys, bStation);
     bool found = false;
     if (Status st = s.dbData->DeleteFirst(kind.table, conds, found); !st.Ok()) return failed(st);
     if (!found)

@@ -76,7 +76,7 @@ struct Access {
     const std::type_info* owner = nullptr;            // the class the access was made for
     std::string (*getText)(const Object&) = nullptr;  // Text, List
     void (*setText)(Object&, std::string_view) = nullptr;
-    bool (*hasValue)(const Object&) = nullptr;        // List: the list has entries
+    bool (*hasValue)(const Object&) = nullptr;        // Text: not empty; List: has entries
     std::int64_t (*getInt)(const Object&) = nullptr;  // Boolean, Integer, Long
     void (*setInt)(Object&, std::int64_t) = nullptr;
     double (*getReal)(const Object&) = nullptr;  // Single
@@ -123,6 +123,7 @@ constexpr Access MemberAccess() {
         a.type = FieldType::Text;
         a.getText = [](const Object& o) { return As<R>(o).*M; };
         a.setText = [](Object& o, std::string_view v) { As<R>(o).*M = v; };
+        a.hasValue = [](const Object& o) { return !(As<R>(o).*M).empty(); };
         a.reset = [](Object& o) { (As<R>(o).*M).clear(); };
     } else if constexpr (std::is_same_v<T, bool>) {
         a.type = FieldType::Boolean;
