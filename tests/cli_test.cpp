@@ -2,6 +2,8 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <ctime>
+#include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -165,6 +167,198 @@ TEST_F(CliTest, MistakesFailOnOneLineWithTheirExitCode) {
     EXPECT_EQ(On(dir_.file("missing.mdb"), {"info"}).code, 1);
 }
 
+TEST_F(CliTest, UsageErrorsSayWhatIsWrongAndWhatComesClose) {
+    auto usage = [&](const std::vector<std::string>& args) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.code, 2) << ::testing::PrintToString(args) << ": " << r.err;
+        EXPECT_EQ(r.ErrLines().size(), 1u) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        return r.err;
+    };
+    const std::string commands =
+        "the commands are kinds, list, show, export, import, delete, lookup, attacks, init, info";
+    EXPECT_EQ(usage({}), "orvane: no command given; " + commands + "\n");
+    EXPECT_EQ(usage({"--db", sample_}), "orvane: no command given; " + commands + "\n");
+    EXPECT_EQ(
+        usage({"lsit", "age"}),
+        "orvane: unknown command 'lsit' (did you mean 'list' or 'init'?); " + commands + "\n");
+    EXPECT_EQ(usage({"frobnicate"}), "orvane: unknown command 'frobnicate'; " + commands + "\n");
+    EXPECT_EQ(usage({"list", "armor"}),
+              "orvane: unknown kind 'armor' (did you mean 'armour' or 'starship-armor'?); "
+              "'orvane kinds' lists them\n");
+
+    // An empty --db is no file name, never the bundled sample.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--db", "", "info"}, {"info", "--db", ""}, {"--db=", "info"}})
+        EXPECT_NE(usage(args).find("--db: needs a file name"), std::string::npos);
+
+    // Numbers that are no whole numbers, or too large, name the argument.
+    EXPECT_EQ(usage({"attacks", "abc"}), "orvane: BAB must be a whole number: 'abc'\n");
+    EXPECT_EQ(usage({"attacks", "2.5"}), "orvane: BAB must be a whole number: '2.5'\n");
+    EXPECT_EQ(usage({"attacks", "99999"}), "orvane: BAB must be from -32768 to 32767: '99999'\n");
+    EXPECT_EQ(usage({"attacks", "5", "--min", "x"}), "orvane: --min must be a whole number: 'x'\n");
+    EXPECT_EQ(usage({"--db", sample_, "show", "starship-crew", "many"}),
+              "orvane: Points must be a whole number: 'many'\n");
+    EXPECT_EQ(usage({"--db", sample_, "show", "class-level", "Soldier:first"}),
+              "orvane: Level must be a whole number: 'first'\n");
+    EXPECT_EQ(usage({"--db", sample_, "lookup", "abilities", "--add", "Luck", "--order", "7th"}),
+              "orvane: --order must be a whole number: '7th'\n");
+    EXPECT_EQ(Run({"attacks", "+11"}).out, "+11/+6/+1\n");
+}
+
+TEST_F(CliTest, ExportKeepsAnExistingFileUnlessForced) {
+    const std::string file = dir_.file("old.txt");
+    WriteFile(file, "keep me");
+    const Result refused = On(sample_, {"export", "age", "Old", file});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, "orvane: " + file + " exists; give --force to overwrite it\n");
+    EXPECT_EQ(ReadFile(file), "keep me");
+    Ok(sample_, {"export", "age", "Old", file, "--force"});
+    EXPECT_EQ(ReadFile(file).rfind("Old\r\nFalse\r\n", 0), 0u);
+}
+
+TEST_F(CliTest, InfoTellsARulesDatabaseFromOtherFiles) {
+    const std::string empty = dir_.file("empty.db"), other = dir_.file("other.db");
+    WriteFile(empty, "");
+    WriteFile(other, "");
+    OrvaneTest::Exec(other, "CREATE TABLE notes (text TEXT);");
+    const std::string before = ReadFile(other);
+    for (const auto& file : {empty, other}) {
+        for (const auto& args : std::vector<std::vector<std::string>>{
+                 {"info"}, {"info", "--json"}, {"info", "--set-version", "1"}}) {
+            const Result r = On(file, args);
+            EXPECT_EQ(r.code, 1) << file;
+            EXPECT_EQ(r.err, "orvane: " + file +
+                                 " is not a rules database: it has none of the rules tables\n");
+            EXPECT_TRUE(r.out.empty()) << r.out;
+        }
+    }
+    EXPECT_EQ(ReadFile(other), before);
+    // A text file is no database at all; the library says so.
+    const std::string text = dir_.file("notes.txt");
+    WriteFile(text, "not a database\n");
+    EXPECT_NE(On(text, {"info"}).err.find("file is not a database"), std::string::npos);
+}
+
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+TEST_F(CliTest, InitDatesANewDatabaseAndSetVersionStampsIt) {
+    const std::string db = FreshDatabase("new.mdb");
+    const Json info = Ok(db, {"info", "--json"}).Parsed();
+    EXPECT_EQ(info["fileDate"], Today());
+    EXPECT_EQ(info["version"], OrvaneLib::LibraryVersion());
+    {
+        OrvaneLib::clsDatabase library;  // the library reads the row too
+        library.Name(db);
+        boxes_.clear();
+        EXPECT_EQ(library.FileDate(), Today());
+        EXPECT_EQ(library.Version(), OrvaneLib::LibraryVersion());
+        EXPECT_EQ(boxes_.size(), 0u);
+    }
+
+    // Quotes are text like any other; with two rows, the first (the one read) changes.
+    OrvaneTest::Exec(db,
+                     "UPDATE tblInfo SET \"Date\" = '2001-01-01';"
+                     "INSERT INTO tblInfo VALUES ('1999-09-09', 'second');");
+    const Json set = Ok(db, {"info", "--json", "--set-version", "Kay's \"Rules\" 2"}).Parsed();
+    EXPECT_EQ(set["version"], "Kay's \"Rules\" 2");
+    EXPECT_EQ(set["fileDate"], Today());
+    OrvaneTest::Exec(db, "DELETE FROM tblInfo WHERE rowid = (SELECT min(rowid) FROM tblInfo);");
+    EXPECT_EQ(Ok(db, {"info", "--json"}).Parsed()["version"], "second");
+
+    // Without any row, setting the version adds one.
+    OrvaneTest::Exec(db, "DELETE FROM tblInfo;");
+    EXPECT_TRUE(Ok(db, {"info", "--json"}).Parsed()["version"].is_null());
+    EXPECT_EQ(Ok(db, {"info", "--json", "--set-version", "3"}).Parsed()["version"], "3");
+
+    // The sample keeps the row that describes its content.
+    EXPECT_EQ(Ok(sample_, {"info", "--json"}).Parsed()["version"], "Orvane Sample Rules 1.0");
+}
+
+TEST_F(CliTest, KeywordsShowEachRowsOwnNumber) {
+    Ok(sample_, {"lookup", "keywords", "--add", "Fire", "--number", "0"});
+    Ok(sample_, {"lookup", "keywords", "--add", "fire", "--number", "3"});
+    const Json values = Ok(sample_, {"lookup", "keywords", "--json"}).Parsed()["values"];
+    ASSERT_GE(values.size(), 2u);
+    EXPECT_EQ(values[values.size() - 2], (Json{{"keyword", "Fire"}, {"number", 0}}));
+    EXPECT_EQ(values.back(), (Json{{"keyword", "fire"}, {"number", 3}}));
+    const std::string text = Ok(sample_, {"lookup", "keywords"}).out;
+    EXPECT_NE(text.find("\nFire      0\nfire      3\n"), std::string::npos) << text;
+}
+
+TEST_F(CliTest, AKeyOfOnlyTheOtherFormOfRowSaysSoAndNamesStation) {
+    auto keys = [&](bool station) {
+        std::vector<std::string> args = {"list", "starship-crew", "--json"};
+        if (station) args.push_back("--station");
+        return Ok(sample_, args).Parsed()["values"].get<std::vector<std::string>>();
+    };
+    const auto plain = keys(false), stations = keys(true);
+    auto only = [](const std::vector<std::string>& in, const std::vector<std::string>& notIn) {
+        for (const auto& key : in)
+            if (std::find(notIn.begin(), notIn.end(), key) == notIn.end()) return key;
+        return std::string();
+    };
+    const std::string stationOnly = only(stations, plain), plainOnly = only(plain, stations);
+    ASSERT_FALSE(stationOnly.empty());
+    ASSERT_FALSE(plainOnly.empty());
+    const std::string file = dir_.file("crew.txt");
+    for (const auto& command : {"show", "export", "delete"}) {
+        std::vector<std::string> args = {command, "starship-crew", stationOnly};
+        if (std::string(command) == "export") args.push_back(file);
+        Result r = On(sample_, args);
+        EXPECT_EQ(r.code, 1) << command;
+        EXPECT_EQ(r.err, "orvane: no Starship crew record '" + stationOnly +
+                             "'; there is a station row: add --station\n");
+        args.push_back("--station");
+        args[2] = plainOnly;
+        r = On(sample_, args);
+        EXPECT_EQ(r.code, 1) << command;
+        EXPECT_EQ(r.err, "orvane: no Starship crew station row '" + plainOnly +
+                             "'; there is an ordinary row: leave out --station\n");
+    }
+    EXPECT_EQ(keys(true), stations);  // nothing was deleted
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(CliTest, NothingToListFailsAlikeForEveryKind) {
+    // An empty table (the library reports it), a table the database lacks and a flag that
+    // selects no rows (the library reports neither) all end with status 1 and one line.
+    const std::string empty = FreshDatabase("empty.mdb");
+    OrvaneTest::Exec(empty, "DROP TABLE tblStarshipWeapons; DROP TABLE tblKeywords;");
+    const Json kinds = Run({"kinds", "--json"}).Parsed();
+    for (const auto& kind : kinds["kinds"]) {
+        const std::string id = kind["id"];
+        for (const bool json : {false, true}) {
+            std::vector<std::string> args = {"list", id};
+            if (json) args.push_back("--json");
+            const Result r = On(empty, args);
+            EXPECT_EQ(r.code, 1) << id;
+            EXPECT_EQ(r.ErrLines().size(), 1u) << id << ": " << r.err;
+            if (json)
+                EXPECT_EQ(r.Parsed()["values"], Json::array()) << id;
+            else
+                EXPECT_TRUE(r.out.empty()) << id;
+        }
+    }
+    EXPECT_EQ(On(empty, {"list", "starship-weapon"}).err, "orvane: no Starship weapon records\n");
+    EXPECT_EQ(On(empty, {"lookup", "keywords"}).err,
+              "orvane: no keywords: the database has no tblKeywords table\n");
+    EXPECT_EQ(On(empty, {"lookup", "regions"}).code, 1);
+
+    OrvaneTest::Exec(sample_, "DELETE FROM tblStarshipCrew WHERE Station <> 0;");
+    const Result stations = On(sample_, {"list", "starship-crew", "--station"});
+    EXPECT_EQ(stations.code, 1);
+    EXPECT_EQ(stations.err, "orvane: no Starship crew records with --station\n");
+    Ok(sample_, {"list", "starship-crew"});
+}
+
 TEST_F(CliTest, ExportThenImportIntoAFreshDatabaseGivesTheSameRecordForEveryKind) {
     // What a record's text file does not carry, by the rules of the format: a creature
     // type's four database-only figures, a feat's skill bonuses, the species level figure
@@ -277,12 +471,12 @@ TEST_F(CliTest, InitRefusesToOverwriteAndInfoCountsRows) {
     }
     EXPECT_EQ(info["lookups"][2]["rows"], 5);
 
-    // A new empty database has neither rows nor an information row, and info still works;
-    // an optional table it lacks is absent rather than empty.
+    // A new empty database has no rows, and info still works; an optional table it lacks is
+    // absent rather than empty.
     const std::string empty = FreshDatabase("empty.mdb");
     OrvaneTest::Exec(empty, "DROP TABLE tblStarshipWeapons;");
     const Json bare = Ok(empty, {"info", "--json"}).Parsed();
-    EXPECT_TRUE(bare["version"].is_null());
+    EXPECT_EQ(bare["version"], OrvaneLib::LibraryVersion());
     for (const auto& row : bare["kinds"]) {
         const bool weapons = row["id"] == "starship-weapon";
         EXPECT_EQ(row["absent"], weapons) << row["id"];
@@ -365,6 +559,37 @@ TEST(CliDecode, TextsKeepTheirLinesAndReportsBecomeOneLine) {
     EXPECT_EQ(orvane_cli::ParseInteger("-32768"), -32768);
     for (const char* text : {"32768", "", " 1", "1x", "0x1"})
         EXPECT_FALSE(orvane_cli::ParseInteger(text)) << text;
+}
+
+TEST(CliNames, TheClosestNamesAreFewEditsFromTheNameOrOneOfItsWords) {
+    std::vector<std::string> ids;
+    for (const auto& kind : OrvaneLib::RecordKinds()) ids.push_back(orvane_cli::KindId(kind));
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(orvane_cli::ClosestNames("armor", ids), (Names{"armour", "starship-armor"}));
+    EXPECT_EQ(orvane_cli::ClosestNames("Starship Armour", ids), (Names{"starship-armor"}));
+    EXPECT_EQ(orvane_cli::ClosestNames("feats", ids).front(), "feat");
+    EXPECT_EQ(orvane_cli::ClosestNames("crew", ids), (Names{"starship-crew"}));
+    EXPECT_TRUE(orvane_cli::ClosestNames("xyzzy", ids).empty());
+    EXPECT_EQ(orvane_cli::Suggestion("lst", {"list", "kinds"}), " (did you mean 'list'?)");
+    EXPECT_EQ(orvane_cli::Suggestion("zzz", {"list"}), "");
+}
+
+TEST(CliNumbers, WholeNumbersOfTheCommandLineAndTheirMessages) {
+    EXPECT_EQ(orvane_cli::RequireInteger("+5", "N"), 5);
+    EXPECT_EQ(orvane_cli::RequireInteger("-32768", "N"), -32768);
+    auto message = [](const std::string& text) {
+        try {
+            orvane_cli::RequireInteger(text, "N");
+        } catch (const orvane_cli::Failure& f) {
+            EXPECT_EQ(f.Code(), orvane_cli::kExitUsage);
+            return std::string(f.what());
+        }
+        return std::string("accepted");
+    };
+    for (const char* text : {"", "+", "-", "+-5", "--5", "5.0", "1e3", " 5"})
+        EXPECT_EQ(message(text), "N must be a whole number: '" + std::string(text) + "'");
+    for (const char* text : {"32768", "-32769", "+99999999999999999999"})
+        EXPECT_EQ(message(text), "N must be from -32768 to 32767: '" + std::string(text) + "'");
 }
 
 #endif

@@ -13,8 +13,8 @@ using namespace OrvaneLib;
 namespace {
 
 struct AttackOptions {
-    int bab = 0;
-    std::optional<int> min;
+    std::string bab;
+    std::optional<std::string> min;
     std::string mode = "normal";
     bool twoWeapon = false;
     bool json = false;
@@ -31,11 +31,11 @@ Json Sequence(const std::string& text) {
 
 void Run(const AttackOptions& o) {
     const clsAttacks& a = o.flags;
-    const auto bab = static_cast<Integer>(o.bab);
+    const Integer bab = RequireInteger(o.bab, "BAB");
+    const std::optional<Integer> given =
+        o.min ? std::optional<Integer>(RequireInteger(*o.min, "--min")) : std::nullopt;
     // Each operation has its own default minimum; the command passes one only when given.
-    const auto min = [&](Integer byDefault) {
-        return static_cast<Integer>(o.min.value_or(byDefault));
-    };
+    const auto min = [&](Integer byDefault) { return given.value_or(byDefault); };
     std::string primary, offHand;
     try {
         if (!o.twoWeapon) {
@@ -56,7 +56,7 @@ void Run(const AttackOptions& o) {
         Fail("the attack bonuses leave the range -32768 to 32767");
     }
     if (o.json) {
-        Json out{{"bab", o.bab}, {"mode", o.mode}, {"twoWeapon", o.twoWeapon}};
+        Json out{{"bab", bab}, {"mode", o.mode}, {"twoWeapon", o.twoWeapon}};
         if (o.twoWeapon) {
             out["primary"] = Sequence(primary);
             out["offHand"] = Sequence(offHand);
@@ -76,12 +76,11 @@ void Run(const AttackOptions& o) {
 void AddAttacksCommand(CLI::App& app) {
     auto o = std::make_shared<AttackOptions>();
     auto* cmd = app.add_subcommand("attacks", "Compute a full-attack sequence, e.g. +11/+6/+1");
-    const auto range = CLI::Range(-32768, 32767);
-    cmd->add_option("BAB", o->bab, "Base attack bonus")->required()->check(range);
+    cmd->add_option("BAB", o->bab, "Base attack bonus, a whole number from -32768 to 32767")
+        ->required();
     cmd->add_option("--min", o->min,
                     "Lowest bonus of a further iterative attack (default: the mode's own, 1 or "
-                    "0; primary hand only)")
-        ->check(range);
+                    "0; primary hand only)");
     cmd->add_option("--mode", o->mode, "normal, multi (multi-attack) or auto (automatic fire)")
         ->check(CLI::IsMember({"normal", "multi", "auto"}));
     auto* two = cmd->add_flag("--two-weapon", o->twoWeapon, "Fight with two weapons");

@@ -1,6 +1,7 @@
 // The database commands: init makes a new rules database, info tells what one holds.
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "lookups.hpp"
 
@@ -18,6 +19,16 @@ void Init(const std::string& file, bool sample) {
         CreateRulesDatabase(file, sample);
     } catch (const std::exception& e) {
         Fail(std::string("could not create ") + file + ": " + e.what());
+    }
+    // The information row that FileDate and Version read: today's date and the library's
+    // version. The sample brings its own row, which describes its content.
+    if (!sample) {
+        try {
+            SetDatabaseInfo(file, LibraryVersion());
+        } catch (const std::exception& e) {
+            std::filesystem::remove(file, ec);  // half a database is no use to anyone
+            Fail(std::string("could not create ") + file + ": " + e.what());
+        }
     }
     std::cout << "Created " << file << ": "
               << (sample ? "a rules database with the sample content" : "an empty rules database")
@@ -71,10 +82,24 @@ Json LookupRow(Session& session, const LookupList& lookup) {
     return row;
 }
 
-void Info(Session& session, bool json) {
+struct InfoOptions {
+    bool json = false;
+    std::optional<std::string> version;  // --set-version
+};
+
+void Info(Session& session, const InfoOptions& o) {
+    session.RequireRulesDatabase();
     clsDatabase& db = session.Db();
-    // A database made by 'orvane init' without the sample has no information row yet; its
-    // date and version are then unknown, which does not fail the command.
+    if (o.version) {
+        try {
+            SetDatabaseInfo(session.DbPath(), *o.version);
+        } catch (const std::exception& e) {
+            Fail(std::string("could not set the version: ") + e.what());
+        }
+    }
+    const bool json = o.json;
+    // A database without an information row (made by an older 'orvane init', say) has no
+    // date or version; they are then unknown, which does not fail the command.
     std::string date, version;
     const auto reports = session.Quietly([&] {
         date = db.FileDate();
@@ -127,17 +152,22 @@ void Info(Session& session, bool json) {
 void AddDatabaseCommands(CLI::App& app, Session& session) {
     auto file = std::make_shared<std::string>();
     auto sample = std::make_shared<bool>(false);
-    auto* init = app.add_subcommand("init", "Create a new rules database from the schema");
+    auto* init = app.add_subcommand(
+        "init",
+        "Create a new rules database from the schema, dated today with the library's version");
     init->add_option("FILE", *file, "The file to create; an existing file is never overwritten")
         ->required();
     init->add_flag("--sample", *sample, "Fill it with the sample content");
     init->callback([file, sample] { Init(*file, *sample); });
 
-    auto json = std::make_shared<bool>(false);
+    auto o = std::make_shared<InfoOptions>();
     auto* info =
         app.add_subcommand("info", "Show the database's path, date, version and row counts");
-    AddJsonFlag(*info, *json);
-    info->callback([&session, json] { Info(session, *json); });
+    info->add_option("--set-version", o->version,
+                     "First set the database's version to this text, dated today")
+        ->check(NotEmpty("a version text"));
+    AddJsonFlag(*info, o->json);
+    info->callback([&session, o] { Info(session, *o); });
 }
 
 }  // namespace orvane_cli

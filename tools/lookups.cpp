@@ -46,13 +46,14 @@ struct LookupOptions {
     std::string name;
     std::optional<std::string> add;
     std::optional<std::string> del;
-    std::optional<int> order;
-    std::optional<int> number;
+    std::optional<std::string> order;
+    std::optional<std::string> number;
     bool json = false;
 };
 
 void ListValues(Session& session, const LookupList& lookup, bool json) {
     clsDatabase& db = session.Db();
+    const int before = session.BoxesShown();
     const ListResult list = (db.*lookup.list)();
     const std::vector<std::string> values =
         list.IsEmptyForm() ? std::vector<std::string>{} : list.Values();
@@ -60,22 +61,44 @@ void ListValues(Session& session, const LookupList& lookup, bool json) {
     // Abilities come with their order and keywords with their number. Without its stored
     // query the ability list is the fixed six, counted from 0, and has no orders to show.
     const bool numbered = (name == "abilities" && list.LBound() == 1) || name == "keywords";
+    // Each keyword row with its own number: a keyword listed twice may carry two numbers,
+    // where looking it up by name would give the first row's number for both.
+    std::vector<std::pair<std::string, std::string>> keywordRows;
+    if (name == "keywords" && !values.empty()) {
+        try {
+            keywordRows = KeywordRows(session.DbPath());
+        } catch (const std::exception&) {
+            keywordRows.clear();  // numbers are then looked up by name
+        }
+        // The rows read again must be the rows listed (no other program changed them).
+        for (std::size_t i = 0; i < keywordRows.size() && i < values.size(); ++i)
+            if (keywordRows[i].first != values[i]) keywordRows.clear();
+        if (keywordRows.size() != values.size()) keywordRows.clear();
+    }
     Json rows = Json::array();
     std::size_t width = 0;
-    for (const auto& value : values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string& value = values[i];
         width = std::max(width, value.size());
         if (!numbered) {
             rows.push_back(value);
         } else if (name == "abilities") {
             rows.push_back({{"name", value}, {"order", db.GetAbility(value)}});
         } else {
-            const std::string text = db.GetKeyword(value);
+            const std::string text =
+                keywordRows.empty() ? db.GetKeyword(value) : keywordRows[i].second;
             const auto number = ParseInteger(text);
             rows.push_back({{"keyword", value}, {"number", number ? Json(*number) : Json(text)}});
         }
     }
+    // As with record lists, nothing to list fails: the library reports an empty table, but
+    // not the keyword table when the database lacks it.
+    const bool failed = values.empty() && session.BoxesShown() == before;
+    const std::string nothing =
+        std::string("no ") + lookup.name + ": the database has no " + lookup.table + " table";
     if (json) {
         PrintJson({{"list", lookup.name}, {"table", lookup.table}, {"values", rows}});
+        if (failed) Fail(nothing);
         return;
     }
     for (const auto& row : rows) {
@@ -89,6 +112,7 @@ void ListValues(Session& session, const LookupList& lookup, bool json) {
         std::cout << text << std::string(width - text.size() + 2, ' ')
                   << (second.is_string() ? second.get<std::string>() : second.dump()) << "\n";
     }
+    if (failed) Fail(nothing);
 }
 
 void Run(Session& session, const LookupOptions& o) {
@@ -100,6 +124,9 @@ void Run(Session& session, const LookupOptions& o) {
         FailUsage(std::string("the ") + lookup->name + " list takes " +
                   (lookup->numberOption ? lookup->numberOption : "no number"));
     if (!o.add && !o.del) return ListValues(session, *lookup, o.json);
+    const Integer number = o.order    ? RequireInteger(*o.order, "--order")
+                           : o.number ? RequireInteger(*o.number, "--number")
+                                      : Integer{0};
 
     clsDatabase& db = session.Db();
     auto quietList = [&] {
@@ -120,7 +147,7 @@ void Run(Session& session, const LookupOptions& o) {
     if (o.add) {
         const std::string& value = *o.add;
         const ListResult was = quietList();
-        lookup->add(db, value, static_cast<Integer>(o.order.value_or(o.number.value_or(0))));
+        lookup->add(db, value, number);
         if (session.BoxesShown() != before) Fail("");
         // Abilities and keywords are added only when their table exists, silently
         // otherwise; a value that did not arrive is a failure. (The fixed ability list of a
@@ -147,10 +174,10 @@ void AddLookupCommand(CLI::App& app, Session& session) {
         ->required()
         ->check(CLI::IsMember(names));
     auto* add = cmd->add_option("--add", o->add, "Add this value (a new row, even if listed)");
-    auto* order = cmd->add_option("--order", o->order, "The added ability's order")
-                      ->check(CLI::Range(-32768, 32767));
-    auto* number = cmd->add_option("--number", o->number, "The added keyword's number")
-                       ->check(CLI::Range(-32768, 32767));
+    auto* order = cmd->add_option("--order", o->order,
+                                  "The added ability's order, a whole number from -32768 to 32767");
+    auto* number = cmd->add_option(
+        "--number", o->number, "The added keyword's number, a whole number from -32768 to 32767");
     order->needs(add)->excludes(number);
     number->needs(add);
     cmd->add_option("--delete", o->del, "Delete the first row holding this value");

@@ -5,6 +5,7 @@
 
 #include "decode.hpp"
 #include "lookups.hpp"
+#include "reference.hpp"
 #include "session.hpp"
 
 namespace orvane_cli {
@@ -12,28 +13,6 @@ namespace orvane_cli {
 using namespace OrvaneLib;
 
 namespace {
-
-const char* FieldKindName(FieldKind kind) {
-    switch (kind) {
-        case FieldKind::Text:
-            return "Text";
-        case FieldKind::Boolean:
-            return "Boolean";
-        case FieldKind::IntegerNumber:
-            return "Integer";
-        case FieldKind::LongNumber:
-            return "Long";
-        case FieldKind::SingleNumber:
-            return "Single";
-        case FieldKind::List:
-            return "List";
-        case FieldKind::Modifiers:
-            return "Modifiers";
-        case FieldKind::Block:
-            return "Block";
-    }
-    return "Text";
-}
 
 std::string KeyNames(const KindInfo& kind) {
     std::string text;
@@ -60,12 +39,9 @@ std::vector<std::string> KeysOf(const KindInfo& kind, std::vector<std::string> a
     if (args.size() != wanted)
         FailUsage(kind.Name() + " records are found by " + KeyNames(kind) + ": " +
                   std::to_string(wanted) + " key(s), not " + std::to_string(args.size()));
-    for (std::size_t i = 0; i < wanted; ++i) {
-        if (!kind.Keys()[i].Number) continue;
-        if (!ParseInteger(args[i]))
-            FailUsage(kind.Keys()[i].Column + " of " + kind.Name() +
-                      " is a number from -32768 to 32767, not '" + args[i] + "'");
-    }
+    for (std::size_t i = 0; i < wanted; ++i)
+        if (kind.Keys()[i].Number)
+            args[i] = std::to_string(RequireInteger(args[i], kind.Keys()[i].Column));
     return args;
 }
 
@@ -75,18 +51,33 @@ void CheckStation(const KindInfo& kind, bool station) {
 }
 
 // The record with these keys; a missing one ends the command with the library's report, or
-// with a line of its own when the library reported nothing.
+// with a line of its own when the library reported nothing. For kinds with station rows, a
+// key that names only a row of the other form says so instead.
 std::shared_ptr<Object> ReadRecord(Session& session, const KindInfo& kind,
                                    const std::vector<std::string>& keys, bool describe,
                                    bool station, bool quietly) {
     std::shared_ptr<Object> record;
     auto read = [&] { record = kind.Read(session.Db(), keys, describe, station); };
     std::vector<std::string> reports;
-    if (quietly)
+    // Kinds with station rows read quietly first, to tell a row of the other form apart.
+    if (quietly || kind.HasStation())
         reports = session.Quietly(read);
     else
         read();
-    if (record) return record;
+    if (record) {
+        if (!quietly) session.Show(reports);  // a list that did not parse, say
+        return record;
+    }
+    if (kind.HasStation()) {
+        std::shared_ptr<Object> other;
+        session.Quietly([&] { other = kind.Read(session.Db(), keys, false, !station); });
+        if (other && station)
+            Fail("no " + kind.Name() + " station row " + Quoted(keys) +
+                 "; there is an ordinary row: leave out --station");
+        if (other)
+            Fail("no " + kind.Name() + " record " + Quoted(keys) +
+                 "; there is a station row: add --station");
+    }
     session.Show(reports);
     Fail(session.BoxesShown() ? "" : "no " + kind.Name() + " record " + Quoted(keys));
 }
@@ -103,33 +94,24 @@ std::vector<std::string> RecordKeys(const KindInfo& kind, const Object& record) 
 
 // ---------------------------------------------------------------------------------------
 
-void Kinds(bool json) {
+struct KindsOptions {
+    bool json = false;
+    bool fields = false;
+    bool markdown = false;
+};
+
+void Kinds(const KindsOptions& o) {
     const auto kinds = RecordKinds();
-    if (json) {
+    if (o.json) {
         Json out{{"kinds", Json::array()}, {"lookups", Json::array()}};
-        for (const auto& kind : kinds) {
-            Json keys = Json::array();
-            for (const auto& key : kind.Keys())
-                keys.push_back(
-                    {{"column", key.Column}, {"field", key.Field}, {"number", key.Number}});
-            Json fields = Json::array();
-            for (const auto& field : kind.Fields())
-                fields.push_back({{"name", field.Name}, {"type", FieldKindName(field.Type)}});
-            out["kinds"].push_back({{"id", KindId(kind)},
-                                    {"name", kind.Name()},
-                                    {"table", kind.Table()},
-                                    {"class", kind.RecordClass()},
-                                    {"keys", keys},
-                                    {"station", kind.HasStation()},
-                                    {"describe", kind.HasDescript()},
-                                    {"listFlag", kind.HasListFlag()},
-                                    {"fields", fields}});
-        }
+        for (const auto& kind : kinds) out["kinds"].push_back(KindJson(kind));
         for (const auto& lookup : LookupLists())
             out["lookups"].push_back({{"name", lookup.name}, {"table", lookup.table}});
         PrintJson(out);
         return;
     }
+    if (o.fields) return WriteFieldReference(std::cout);
+    if (o.markdown) return WriteMarkdownReference(std::cout);
     std::size_t idWidth = 0, tableWidth = 0, classWidth = 0;
     for (const auto& kind : kinds) {
         idWidth = std::max(idWidth, KindId(kind).size());
@@ -167,9 +149,13 @@ void List(Session& session, const ListOptions& o) {
     if (o.station && !(kind.HasStation() && kind.HasListFlag()))
         FailUsage(kind.Name() + " lists have no station form (--station)");
     const bool flag = o.flag || o.station;
+    const int before = session.BoxesShown();
     const ListResult list = kind.List(session.Db(), flag);
     const std::vector<std::string> values =
         list.IsEmptyForm() ? std::vector<std::string>{} : list.Values();
+    // Nothing to list fails the command for every kind alike: the library reports an empty
+    // table, but not an optional table that is absent or a flag that selects no rows.
+    const bool failed = values.empty() && session.BoxesShown() == before;
     if (o.json) {
         Json out{{"kind", kind.Name()}, {"id", KindId(kind)}};
         if (kind.HasListFlag()) out["flag"] = flag;
@@ -179,6 +165,11 @@ void List(Session& session, const ListOptions& o) {
     } else {
         for (const auto& value : values) std::cout << value << "\n";
     }
+    if (failed)
+        Fail("no " + kind.Name() + " records" +
+             (o.station ? " with --station"
+              : o.flag  ? " with --flag"
+                        : ""));
 }
 
 struct ShowOptions {
@@ -220,6 +211,7 @@ struct ExportOptions {
     std::string kind;
     std::vector<std::string> args;  // the keys, then the file
     bool station = false;
+    bool force = false;
 };
 
 void Export(Session& session, const ExportOptions& o) {
@@ -228,6 +220,9 @@ void Export(Session& session, const ExportOptions& o) {
     const std::string file = o.args.back();
     const auto keys = KeysOf(kind, {o.args.begin(), o.args.end() - 1});
     CheckStation(kind, o.station);
+    std::error_code ec;
+    if (!o.force && std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
+        Fail(file + " exists; give --force to overwrite it");
     // The file keeps the whole record, description included, so an import restores it all.
     const auto record = ReadRecord(session, kind, keys, kind.HasDescript(), o.station, false);
     const int before = session.BoxesShown();
@@ -279,13 +274,19 @@ void Delete(Session& session, const DeleteOptions& o) {
 void AddRecordCommands(CLI::App& app, Session& session) {
     const std::string kindHelp = "Record kind, as 'orvane kinds' names it (e.g. starship-crew)";
 
+    auto k = std::make_shared<KindsOptions>();
     auto* kinds = app.add_subcommand("kinds", "List every record kind and lookup list");
-    auto kindsJson = std::make_shared<bool>(false);
-    AddJsonFlag(*kinds, *kindsJson);
-    kinds->callback([kindsJson] { Kinds(*kindsJson); });
+    auto* fields = kinds->add_flag(
+        "--fields", k->fields,
+        "Show every kind's keys, fields with their types and text-file lines in order");
+    kinds->add_flag("--markdown", k->markdown, "The same as Markdown (docs/kinds.md)")
+        ->excludes(fields);
+    AddJsonFlag(*kinds, k->json);
+    kinds->callback([k] { Kinds(*k); });
 
     auto list = std::make_shared<ListOptions>();
-    auto* listCmd = app.add_subcommand("list", "List the records of a kind by key");
+    auto* listCmd = app.add_subcommand(
+        "list", "List the records of a kind by key (exit status 1 when there are none)");
     listCmd->add_option("KIND", list->kind, kindHelp)->required();
     listCmd->add_flag(
         "--flag", list->flag,
@@ -313,6 +314,7 @@ void AddRecordCommands(CLI::App& app, Session& session) {
     exportCmd->add_option("KEY... FILE", exp->args, "The record's key(s), then the file to write")
         ->required();
     exportCmd->add_flag("--station", exp->station, "Export the station row");
+    exportCmd->add_flag("--force", exp->force, "Overwrite the file when it exists");
     exportCmd->callback([&session, exp] { Export(session, *exp); });
 
     auto imp = std::make_shared<ImportOptions>();

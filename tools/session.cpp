@@ -1,6 +1,7 @@
 // The session of one orvane command: the message-box handler, the database and kinds by name.
 #include "session.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
@@ -15,6 +16,85 @@ std::optional<Integer> ParseInteger(const std::string& text) {
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
     return value;
+}
+
+Integer RequireInteger(const std::string& text, const std::string& what) {
+    // A leading plus sign is accepted as people write it ("+5").
+    const std::string digits = !text.empty() && text[0] == '+' ? text.substr(1) : text;
+    const bool signedTwice =
+        digits.size() < text.size() && !digits.empty() && (digits[0] == '-' || digits[0] == '+');
+    if (auto value = ParseInteger(digits); value && !signedTwice) return *value;
+    // Digits that do not fit are out of range; anything else is not a whole number.
+    const std::size_t first = !digits.empty() && digits[0] == '-' ? 1 : 0;
+    const bool whole = !signedTwice && digits.size() > first &&
+                       digits.find_first_not_of("0123456789", first) == std::string::npos;
+    FailUsage(what + (whole ? " must be from -32768 to 32767: '" : " must be a whole number: '") +
+              text + "'");
+}
+
+namespace {
+
+std::string Normalized(const std::string& name) {
+    std::string out;
+    for (char c : name)
+        out += c == ' ' || c == '_'
+                   ? '-'
+                   : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// The edits (insertions, deletions, substitutions and swaps of two neighbours) that turn one
+// text into the other.
+std::size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i)
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    return d[a.size()][b.size()];
+}
+
+}  // namespace
+
+std::vector<std::string> ClosestNames(const std::string& wanted,
+                                      const std::vector<std::string>& names) {
+    const std::string w = Normalized(wanted);
+    // Short names allow one edit, longer ones two or three.
+    const std::size_t limit = w.size() <= 3 ? 1 : w.size() <= 6 ? 2 : 3;
+    std::vector<std::pair<std::size_t, std::string>> scored;
+    for (const auto& name : names) {
+        const std::string n = Normalized(name);
+        std::size_t score = EditDistance(w, n);
+        // A word of a longer name ("armor" in "starship-armor") is one step further away
+        // than the whole name would be.
+        std::size_t start = 0;
+        for (std::size_t end = 0; end <= n.size(); ++end) {
+            if (end < n.size() && n[end] != '-') continue;
+            if (start > 0 || end < n.size())
+                score = std::min(score, 1 + EditDistance(w, n.substr(start, end - start)));
+            start = end + 1;
+        }
+        if (score <= limit) scored.emplace_back(score, name);
+    }
+    std::sort(scored.begin(), scored.end());
+    std::vector<std::string> closest;
+    for (const auto& [score, name] : scored)
+        if (closest.size() < 4) closest.push_back(name);
+    return closest;
+}
+
+std::string Suggestion(const std::string& wanted, const std::vector<std::string>& names) {
+    const auto closest = ClosestNames(wanted, names);
+    if (closest.empty()) return {};
+    std::string text = " (did you mean ";
+    for (std::size_t i = 0; i < closest.size(); ++i)
+        text += (i == 0 ? "'" : i + 1 == closest.size() ? " or '" : ", '") + closest[i] + "'";
+    return text + "?)";
 }
 
 std::string BoxLine(const std::string& prompt, const std::string& title) {
@@ -108,7 +188,36 @@ std::string KindId(const KindInfo& kind) {
 
 KindInfo RequireKind(const std::string& name) {
     if (auto kind = FindKind(name)) return *kind;
-    FailUsage("unknown kind '" + name + "' ('orvane kinds' lists them)");
+    std::vector<std::string> ids;
+    for (const auto& kind : RecordKinds()) ids.push_back(KindId(kind));
+    FailUsage("unknown kind '" + name + "'" + Suggestion(name, ids) +
+              "; 'orvane kinds' lists them");
+}
+
+void Session::RequireRulesDatabase() {
+    Db();  // a missing file, or one the library cannot open, ends the command here
+    std::vector<std::string> missing;
+    try {
+        missing = MissingSchemaTables(DbPath());
+    } catch (const std::exception& e) {
+        Fail(e.what());
+    }
+    auto lacks = [&](const std::string& table) {
+        return std::any_of(missing.begin(), missing.end(), [&](const std::string& m) {
+            return Normalized(m) == Normalized(table);
+        });
+    };
+    for (const auto& kind : RecordKinds())
+        if (!lacks(kind.Table())) return;
+    Fail(DbPath() + " is not a rules database: it has none of the rules tables");
+}
+
+CLI::Validator NotEmpty(const std::string& what) {
+    return CLI::Validator(
+        [what](std::string& value) {
+            return value.empty() ? "needs " + what + ", not an empty text" : std::string();
+        },
+        "", "NotEmpty");
 }
 
 void AddJsonFlag(CLI::App& command, bool& json) {

@@ -40,6 +40,16 @@ class Failure : public std::runtime_error {
 
 // A whole decimal number from -32768 to 32767, the library's Integer; nullopt for any other text.
 std::optional<OrvaneLib::Integer> ParseInteger(const std::string& text);
+// The same for a number of the command line, which `what` names; any other text ends the
+// command with a usage error such as "BAB must be a whole number: 'abc'".
+OrvaneLib::Integer RequireInteger(const std::string& text, const std::string& what);
+
+// The names closest to a mistyped one, best first: those within a few edits of it, of the
+// whole name or of one of its hyphenated words ("armor": "armour", "starship-armor").
+std::vector<std::string> ClosestNames(const std::string& wanted,
+                                      const std::vector<std::string>& names);
+// " (did you mean 'a' or 'b'?)" for the closest names, or nothing when none is close.
+std::string Suggestion(const std::string& wanted, const std::vector<std::string>& names);
 
 // One message box as one line: the title, then the prompt with each line break made ": ".
 std::string BoxLine(const std::string& prompt, const std::string& title);
@@ -53,6 +63,9 @@ class Session {
 
     // The rules database of the command line (--db), else the library's own Orvane.mdb.
     std::string dbPath;
+    // Ends the command unless the database file holds the rules tables: a file that is no
+    // rules database would otherwise look like one with every table empty or absent.
+    void RequireRulesDatabase();
 
     // The database, opened on first use. A missing file or one the library cannot open
     // ends the command.
@@ -78,10 +91,14 @@ class Session {
 };
 
 // The record kind of a command-line name ("starship-crew", "Starship crew"); an unknown
-// name ends the command.
+// name ends the command, naming the closest kinds.
 OrvaneLib::KindInfo RequireKind(const std::string& name);
 // The name a kind goes by on the command line: lower case, blanks made hyphens.
 std::string KindId(const OrvaneLib::KindInfo& kind);
+
+// A check for options whose text must not be empty (--db ""): "--db: needs a file name, not
+// an empty text", `what` being "a file name".
+CLI::Validator NotEmpty(const std::string& what);
 
 // Adds "--json" to a command.
 void AddJsonFlag(CLI::App& command, bool& json);

@@ -3,6 +3,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "orvane/export.hpp"
 #include "orvane/records/character.hpp"
@@ -29,6 +31,17 @@ class KindInfo;
 // Creates a new rules database file from the library's schema, empty or with the sample
 // content. Refuses to overwrite an existing file; throws std::runtime_error on failure.
 ORVANE_API void CreateRulesDatabase(const std::string& path, bool withSample);
+
+// For tools that make, stamp and inspect rules database files beside a clsDatabase; each
+// opens the existing file itself and throws std::runtime_error when it cannot.
+// SetDatabaseInfo writes the information row that FileDate and Version read (the first row
+// of tblInfo, added when there is none): today's date ("2026-12-01") and `version`.
+// MissingSchemaTables names the tables and stored queries of the schema that the file lacks
+// (all of them for a file that is no rules database). KeywordRows gives every row of the
+// keyword list with its own number as text, in table order (none without the table).
+ORVANE_API void SetDatabaseInfo(const std::string& path, const std::string& version);
+ORVANE_API std::vector<std::string> MissingSchemaTables(const std::string& path);
+ORVANE_API std::vector<std::pair<std::string, std::string>> KeywordRows(const std::string& path);
 
 class ORVANE_API clsDatabase : public Object {
   public:

@@ -243,6 +243,17 @@ Status Connection::Execute(std::string_view sql) {
     return {};
 }
 
+Status Connection::Run(const std::string& sql, std::span<const Value> parameters) {
+    Impl::Cached* c = nullptr;
+    if (Status st = impl_->Prepare(sql, 0, c); !st.Ok()) return st;
+    for (std::size_t i = 0; i < parameters.size(); ++i)
+        if (Status st = impl_->Bind(c->stmt, static_cast<int>(i + 1), parameters[i]); !st.Ok())
+            return st;
+    Status st = impl_->Run(c->stmt);
+    sqlite3_clear_bindings(c->stmt);
+    return st;
+}
+
 Status Connection::DeleteAll(std::string_view table) {
     Impl::Cached* c = nullptr;
     if (Status st = impl_->Prepare("DELETE FROM " + QuoteIdent(table), 0, c); !st.Ok()) return st;

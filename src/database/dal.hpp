@@ -248,6 +248,8 @@ class Connection {
     Status HasObject(std::string_view name, bool& exists);
     // Runs a script of SQL statements.
     Status Execute(std::string_view sql);
+    // Runs one statement with its parameters bound (?1, ?2, ...).
+    Status Run(const std::string& sql, std::span<const Value> parameters);
     // Deletes every row of a table.
     Status DeleteAll(std::string_view table);
     // Deletes the first row of a table (its lowest row id) or stored query (the row of its
