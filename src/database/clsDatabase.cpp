@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "database/convert.hpp"
+#include "database/jetfile.hpp"
 #include "database/state.hpp"
 #include "orvane/detail/host_internal.hpp"
 #include "orvane/registry.hpp"
@@ -63,7 +64,8 @@ void DatabaseState::OpenDB() {
         dbData = std::make_unique<dal::Connection>(strDBPath);
         bOpen = true;
     } catch (const std::exception& e) {
-        ReportError("Sub: OpenDB", e.what());
+        const std::string jet = JetFileReport(strDBPath);  // a Jet file: say how to convert it
+        ReportError("Sub: OpenDB", jet.empty() ? e.what() : jet);
         CloseDB();
     }
 }
