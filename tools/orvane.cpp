@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     AddLookupCommand(app, session);
     AddAttacksCommand(app);
     AddDatabaseCommands(app, session);
+    AddConvertCommand(app);
 
     try {
         app.parse(argc, argv);
