@@ -127,6 +127,10 @@ BulkFile::BulkFile(std::string path) : path_(std::move(path)) {
         error = db_ ? sqlite3_errmsg(db_) : "out of memory";
     } else {
         sqlite3_extended_result_codes(db_, 1);
+        // A double-quoted name that names nothing is an error here, not a text: a view is
+        // checked against the columns it reads.
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
         // A journal in memory keeps savepoints working while the file is written with no
         // syncs: the file is new, so the journal holds next to nothing.
         char* err = nullptr;
