@@ -1,16 +1,17 @@
 // Reading Jet files with libmdb.
 //
-// libmdb reads the catalogue, the table definitions (columns and indexes) and the pages,
-// and splits each row into its cells (mdb_crack_row). Its own row loop and value
-// formatting are not used, because for a faithful copy they fall short:
-// - mdb_fetch_row ends a table without a word when a page cannot be read (a truncated
-//   file loses rows silently) and reports a NULL and an empty text alike;
+// libmdb reads the table definitions (columns and indexes) and the pages, and splits each
+// row into its cells (mdb_crack_row). Its catalogue, its row loop and its value formatting
+// are not used, because for a faithful copy they fall short:
+// - its catalogue keeps an object's type in seven bits (see JetFile);
+// - mdb_fetch_row ends a table, as if it were complete, at a page it cannot read (the
+//   rows of a truncated file are lost without a failure);
 // - its text forms of values lose what the file holds: dates through a C time structure
-//   (nothing before 1900 or after 9999 comes out right, and the day before 1899-12-30 is
-//   counted the wrong way), Single and Double through short decimal text, Currency
-//   through text, Text and Memo cut at the bind size and at an embedded NUL byte;
-// - OLE and long Memo values are read only through bound columns.
-// So the rows are walked here over libmdb's pages (following rows the engine moved to
+//   (every date before 1900, and 9999-01-01, comes out as "1900-01-00"), Single and Double
+//   through eight-digit decimals, Currency through text, Text and Memo as C strings cut at
+//   the bind size and at an embedded NUL;
+// - OLE and long Memo values are read only through columns bound to mdb_fetch_row.
+// So the rows are walked here over libmdb's pages (following the rows the engine moved to
 // another page), and every value is decoded from its stored bytes.
 #include "reader.hpp"
 
@@ -120,20 +121,14 @@ struct JetFile::Impl {
     Header header;
     MdbHandle* mdb = nullptr;
     std::vector<CatalogObject> catalogue;
-    // libmdb's catalogue entries of the tables, by page; entries made here for tables that
-    // libmdb's catalogue lacks.
-    std::vector<std::unique_ptr<MdbCatalogEntry>> ownEntries;
+    std::vector<std::unique_ptr<MdbCatalogEntry>> ownEntries;  // of the tables opened
 
     ~Impl() {
         if (mdb) mdb_close(mdb);
     }
 
+    // The catalogue entry libmdb needs to read a table's definition.
     MdbCatalogEntry* Entry(const std::string& name, std::uint32_t page) {
-        for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-            auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-            if (entry->object_type == MDB_TABLE && (entry->table_pg & 0x00FFFFFF) == page)
-                return entry;
-        }
         for (const auto& entry : ownEntries)
             if (entry->table_pg == page) return entry.get();
         auto entry = std::make_unique<MdbCatalogEntry>();
@@ -157,10 +152,10 @@ JetFile::JetFile(const std::string& path) : impl_(std::make_unique<Impl>()) {
     // too damaged for libmdb to read.
     if (mdb_read_pg(impl_->mdb, 2) != impl_->mdb->fmt->pg_size || impl_->mdb->pg_buf[0] != 0x02)
         throw ReadError("it is damaged: its catalogue (page 2) is no table definition");
-    if (!mdb_read_catalog(impl_->mdb, MDB_ANY))
-        throw ReadError("it is damaged: its catalogue cannot be read");
-    // libmdb's catalogue keeps only the low seven bits of an object's type, which makes a
-    // report (-32764) look like a linked table (4): the catalogue table is read here.
+    // libmdb's catalogue (mdb_read_catalog) keeps only the low seven bits of an object's
+    // type, which makes a report (-32764) look like a linked table (4), and it reads the
+    // catalogue table through mdb_fetch_row, which stops silently at a page it cannot
+    // read: the catalogue table is read here, with the rows of every other table.
     CatalogObject catalogue;
     catalogue.name = "MSysObjects";
     catalogue.type = 1;
@@ -235,6 +230,31 @@ struct JetTable::Impl {
                                            : ", which holds no data"));
     }
 
+    // Checks the pages libmdb reads for a table's definition (the chain of definition
+    // pages, the rows of its page maps and the pages those name), so that a truncated or
+    // damaged file is reported here rather than read past its end by libmdb.
+    void CheckDefinition(std::uint64_t first) {
+        const MdbFormatConstants& fmt = *mdb->fmt;
+        std::uint64_t steps = 0;
+        for (std::uint64_t page = first; page != 0; page = Le32(mdb->pg_buf + 4)) {
+            CheckPage(page, steps == 0 ? "its definition" : "its definition's next part");
+            if (mdb_read_pg(mdb, page) != fmt.pg_size || mdb->pg_buf[0] != 0x02 || ++steps > pages)
+                throw ReadError("its definition (page " + std::to_string(page) +
+                                ") is no table definition");
+        }
+        if (mdb_read_pg(mdb, first) != fmt.pg_size) throw ReadError("its definition is unreadable");
+        const std::uint32_t maps[2] = {Le32(mdb->pg_buf + fmt.tab_usage_map_offset),
+                                       Le32(mdb->pg_buf + fmt.tab_free_map_offset)};
+        for (std::uint32_t pointer : maps) {
+            const auto map = LongValueRow(pointer, "its page map");
+            // A map of the second kind lists the pages that hold its bits.
+            if (map.empty() || map[0] != 1) continue;
+            for (std::size_t at = 1; at + 4 <= map.size(); at += 4)
+                if (const std::uint32_t page = Le32(map.data() + at))
+                    CheckPage(page, "its page map");
+        }
+    }
+
     // The bounds of row `row` of a data page: [start, end), and the flags of its offset.
     struct RowSpan {
         std::size_t start = 0, end = 0;
@@ -260,14 +280,15 @@ struct JetTable::Impl {
 
     // One row of a long-value page, by its pointer (page << 8 | row), in libmdb's second
     // page buffer so that the row being decoded stays where it is.
-    std::span<const unsigned char> LongValueRow(std::uint32_t pointer) {
+    std::span<const unsigned char> LongValueRow(std::uint32_t pointer,
+                                                const char* what = "a Memo or OLE value") {
         const std::uint64_t page = pointer >> 8;
-        CheckPage(page, "a Memo or OLE value");
+        CheckPage(page, what);
         if (mdb_read_alt_pg(mdb, page) != static_cast<ssize_t>(PageSize()))
             throw ReadError("page " + std::to_string(page) + " cannot be read");
         const unsigned char* buffer = mdb->alt_pg_buf;
         if (buffer[0] != MDB_PAGE_DATA)
-            throw ReadError("a Memo or OLE value points at page " + std::to_string(page) +
+            throw ReadError(std::string(what) + " points at page " + std::to_string(page) +
                             ", which is no data page");
         const RowSpan span = FindRow(buffer, pointer & 0xFF, page);
         return {buffer + span.start, span.end - span.start};
@@ -293,7 +314,8 @@ struct JetTable::Impl {
             return;
         }
         // A chain: each row starts with the pointer to the next one.
-        out.reserve(length);
+        // A damaged length asks for no more than the file could hold.
+        out.reserve(std::min<std::uint64_t>(length, pages * PageSize()));
         for (std::uint64_t steps = 0; out.size() < length; ++steps) {
             if (pointer == 0 || steps > pages) throw ReadError("a Memo or OLE value is cut short");
             const auto row = LongValueRow(pointer);
@@ -432,10 +454,7 @@ std::unique_ptr<JetTable> JetFile::OpenTable(const CatalogObject& object) {
     t->version = impl_->header.version;
     t->name = object.name;
     if (t->version == 3) t->codePage = std::make_unique<jet::CodePage>(impl_->header.codePage);
-    t->CheckPage(object.id, "its definition");
-    if (mdb_read_pg(t->mdb, object.id) != t->mdb->fmt->pg_size || t->mdb->pg_buf[0] != 0x02)
-        throw ReadError("its definition (page " + std::to_string(object.id) +
-                        ") is no table definition");
+    t->CheckDefinition(object.id);
     t->table = mdb_read_table(entry);
     if (!t->table || !mdb_read_columns(t->table) || !t->table->columns ||
         t->table->columns->len != t->table->num_cols)

@@ -247,8 +247,9 @@ TEST_F(JetTest, NwindCellsAgreeWithWhatTheFileHolds) {
         GTEST_SKIP() << "mdb-export or sqlite3 is not installed";
     ASSERT_TRUE(Convert(kNwind, "n.mdb").ok);
     // mdbtools' own pipeline, which is right for these columns once Single values are
-    // compared as the floats they are (it writes them as eight-digit decimals) and line
-    // breaks as LF (it drops the CR of each CR LF, which the file holds, as its bytes show).
+    // compared as the floats they are (mdb-export writes them as eight-digit decimals) and
+    // line breaks as LF (the sqlite3 shell drops the CR at the end of each line it reads;
+    // the file holds CR LF, as its bytes show).
     const std::string reference = dir_.file("reference.db");
     const std::string pipeline = "{ mdb-schema " + Quote(kNwind) + " sqlite; mdb-tables -1 " +
                                  Quote(kNwind) +
@@ -262,8 +263,8 @@ TEST_F(JetTest, NwindCellsAgreeWithWhatTheFileHolds) {
     for (const auto& object : file.Catalogue()) {
         if (!object.UserTable()) continue;
         std::vector<bool> single;  // Single columns, compared as the floats they are
-        for (const auto& c : file.OpenTable(object)->Columns())
-            single.push_back(c.type == jet::kSingle);
+        const auto definition = file.OpenTable(object);
+        for (const auto& c : definition->Columns()) single.push_back(c.type == jet::kSingle);
         const std::string table = bulk::QuoteIdent(object.name);
         auto canonical = [&](const Sql& db, bool converted) {
             std::vector<std::string> rows;
