@@ -287,12 +287,11 @@ class ExprParser {
     // The two sides of a comparison, made comparable the way Jet compares them; throws
     // when they are of kinds Jet would convert between.
     void Comparable(Expr& left, Expr& right, const std::string& op) {
-        auto boolAgainstNumber = [&](Expr& flag, Expr& number) {
+        auto boolAgainstNumber = [&](Expr& number) {
             // Yes is stored as 1 (Jet's True is -1): an equality test against a number
             // literal compares with the stored form; an ordering cannot be kept.
             if (op != "=" && op != "<>") throw Refusal{"orders a Yes/No value against a number"};
             number.sql = *number.number != 0 ? "1" : "0";
-            (void)flag;
         };
         const ValueType l = left.type, r = right.type;
         if (l == ValueType::Unknown || r == ValueType::Unknown || l == ValueType::Null ||
@@ -305,8 +304,8 @@ class ExprParser {
             if (l == ValueType::Blob) throw Refusal{"compares binary data"};
             return;
         }
-        if (l == ValueType::Boolean && right.number) return boolAgainstNumber(left, right);
-        if (r == ValueType::Boolean && left.number) return boolAgainstNumber(right, left);
+        if (l == ValueType::Boolean && right.number) return boolAgainstNumber(right);
+        if (r == ValueType::Boolean && left.number) return boolAgainstNumber(left);
         throw Refusal{std::string("compares ") + TypeName(l) + " with " + TypeName(r)};
     }
     // Text comparisons ignore letter case, as Jet's do: the collation, given on the left
