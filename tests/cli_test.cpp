@@ -176,7 +176,8 @@ TEST_F(CliTest, UsageErrorsSayWhatIsWrongAndWhatComesClose) {
         return r.err;
     };
     const std::string commands =
-        "the commands are kinds, list, show, export, import, delete, lookup, attacks, init, info";
+        "the commands are kinds, list, show, export, import, delete, lookup, attacks, init, info, "
+        "convert";
     EXPECT_EQ(usage({}), "orvane: no command given; " + commands + "\n");
     EXPECT_EQ(usage({"--db", sample_}), "orvane: no command given; " + commands + "\n");
     EXPECT_EQ(

@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     AddLookupCommand(app, session);
     AddAttacksCommand(app);
     AddDatabaseCommands(app, session);
+    AddConvertCommand(app);
     // Set after the commands were added, which would otherwise repeat it in their help.
     app.footer(
         "Every command has its own help: orvane COMMAND --help.\n\n"

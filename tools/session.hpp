@@ -110,5 +110,6 @@ void AddRecordCommands(CLI::App& app, Session& session);
 void AddLookupCommand(CLI::App& app, Session& session);
 void AddAttacksCommand(CLI::App& app);
 void AddDatabaseCommands(CLI::App& app, Session& session);
+void AddConvertCommand(CLI::App& app);
 
 }  // namespace orvane_cli

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "database/convert.hpp"
+#include "database/jetfile.hpp"
 #include "database/state.hpp"
 #include "database/table.hpp"
 #include "host/internal.hpp"
@@ -50,6 +51,8 @@ Status DatabaseState::OpenDB() {
     std::unique_ptr<dal::Connection> connection;
     if (Status st = dal::Connection::Open(strDBPath, connection); !st.Ok()) {
         CloseDB();
+        const std::string jet = JetFileReport(strDBPath);  // a Jet file: say how to convert it
+        if (!jet.empty()) st = Status(StatusCode::NoDatabase, jet, st.EngineCode());
         return st.WithLabel("Sub: OpenDB");
     }
     dbData = std::move(connection);
