@@ -35,33 +35,32 @@ void Init(const std::string& file, bool sample) {
               << "\n";
 }
 
-// How many rows a list operation gives, its reports kept: an empty table reports that it
-// is empty, which counts as 0 here, while a list that comes back empty without a word is
-// one whose optional table the database lacks.
+// How many rows a list operation gives: an empty table counts as 0; an optional table the
+// database lacks is absent.
 struct Count {
     long rows = 0;
-    bool reported = false;  // the list reported (an empty table, or a failure)
+    bool absent = false;
 };
 
-Count Counted(Session& session, const std::function<ListResult()>& list) {
-    ListResult result;
-    const auto reports = session.Quietly([&] { result = list(); });
-    return {result.IsEmptyForm() ? 0 : static_cast<long>(result.size()), !reports.empty()};
+Count Counted(Session& session, const std::function<Result<ListResult>()>& list) {
+    Result<ListResult> result;
+    session.Quietly([&] { result = list(); });
+    return {result.value.IsEmptyForm() ? 0 : static_cast<long>(result.value.size()),
+            result.status.Code() == StatusCode::NoTable};
 }
 
 Json KindRow(Session& session, const KindInfo& kind) {
     clsDatabase& db = session.Db();
-    const Count plain = Counted(session, [&] { return kind.List(db, false); });
+    const Count plain = Counted(session, [&] { return kind.TryList(db, false); });
     Json row{{"id", KindId(kind)}, {"name", kind.Name()}, {"table", kind.Table()}};
     if (!kind.HasListFlag()) {
-        const bool absent = plain.rows == 0 && !plain.reported;
-        row["rows"] = absent ? Json(nullptr) : Json(plain.rows);
-        row["absent"] = absent;
+        row["rows"] = plain.absent ? Json(nullptr) : Json(plain.rows);
+        row["absent"] = plain.absent;
         return row;
     }
     // A kind whose list takes a flag lists its rows in two parts: both are counted.
-    const Count flagged = Counted(session, [&] { return kind.List(db, true); });
-    const bool absent = plain.rows + flagged.rows == 0 && !plain.reported && !flagged.reported;
+    const Count flagged = Counted(session, [&] { return kind.TryList(db, true); });
+    const bool absent = plain.absent && flagged.absent;
     row["rows"] = absent ? Json(nullptr) : Json(plain.rows + flagged.rows);
     row["absent"] = absent;
     row["flagged"] = flagged.rows;

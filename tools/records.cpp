@@ -51,34 +51,28 @@ void CheckStation(const KindInfo& kind, bool station) {
 }
 
 // The record with these keys; a missing one ends the command with the library's report, or
-// with a line of its own when the library reported nothing. For kinds with station rows, a
-// key that names only a row of the other form says so instead.
+// with a line of its own when the library reports nothing. For kinds with station rows, a
+// key that names only a row of the other form says so instead. The read returns what
+// happened; other message boxes (a list text that did not parse) are shown with the record.
 std::shared_ptr<Object> ReadRecord(Session& session, const KindInfo& kind,
                                    const std::vector<std::string>& keys, bool describe,
-                                   bool station, bool quietly) {
-    std::shared_ptr<Object> record;
-    auto read = [&] { record = kind.Read(session.Db(), keys, describe, station); };
-    std::vector<std::string> reports;
-    // Kinds with station rows read quietly first, to tell a row of the other form apart.
-    if (quietly || kind.HasStation())
-        reports = session.Quietly(read);
-    else
-        read();
-    if (record) {
-        if (!quietly) session.Show(reports);  // a list that did not parse, say
-        return record;
-    }
-    if (kind.HasStation()) {
-        std::shared_ptr<Object> other;
-        session.Quietly([&] { other = kind.Read(session.Db(), keys, false, !station); });
-        if (other && station)
+                                   bool station) {
+    Result<std::shared_ptr<Object>> read;
+    const auto reports =
+        session.Quietly([&] { read = kind.TryRead(session.Db(), keys, describe, station); });
+    session.Show(reports);
+    if (read.value) return read.value;
+    if (read.status.Code() == StatusCode::NotFound && kind.HasStation()) {
+        Result<std::shared_ptr<Object>> other;
+        session.Quietly([&] { other = kind.TryRead(session.Db(), keys, false, !station); });
+        if (other.value && station)
             Fail("no " + kind.Name() + " station row " + Quoted(keys) +
                  "; there is an ordinary row: leave out --station");
-        if (other)
+        if (other.value)
             Fail("no " + kind.Name() + " record " + Quoted(keys) +
                  "; there is a station row: add --station");
     }
-    session.Show(reports);
+    if (!read.status.Quiet()) session.ShowStatus(read.status);
     Fail(session.BoxesShown() ? "" : "no " + kind.Name() + " record " + Quoted(keys));
 }
 
@@ -187,7 +181,7 @@ void Show(Session& session, const ShowOptions& o) {
     if (o.describe && !kind.HasDescript())
         FailUsage(kind.Name() + " records have no description (--describe)");
     const int before = session.BoxesShown();
-    const auto record = ReadRecord(session, kind, keys, o.describe, o.station, false);
+    const auto record = ReadRecord(session, kind, keys, o.describe, o.station);
     const Json fields = DecodeRecord(kind, *record);
     if (o.json) {
         PrintJson({{"kind", kind.Name()},
@@ -224,7 +218,7 @@ void Export(Session& session, const ExportOptions& o) {
     if (!o.force && std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
         Fail(file + " exists; give --force to overwrite it");
     // The file keeps the whole record, description included, so an import restores it all.
-    const auto record = ReadRecord(session, kind, keys, kind.HasDescript(), o.station, false);
+    const auto record = ReadRecord(session, kind, keys, kind.HasDescript(), o.station);
     const int before = session.BoxesShown();
     kind.Save(*record, file);
     FailOnReports(session, before);
@@ -262,7 +256,7 @@ void Delete(Session& session, const DeleteOptions& o) {
     CheckStation(kind, o.station);
     // Several kinds delete a missing key without a word; looking first makes a key that
     // names no record a failure of the command for every kind.
-    ReadRecord(session, kind, keys, false, o.station, true);
+    ReadRecord(session, kind, keys, false, o.station);
     const int before = session.BoxesShown();
     kind.Delete(session.Db(), keys, o.station);
     FailOnReports(session, before);

@@ -141,6 +141,10 @@ void Session::Show(const std::vector<std::string>& lines) {
     }
 }
 
+void Session::ShowStatus(const OrvaneLib::Status& status) {
+    if (!status.Ok()) Show({BoxLine(status.Label() + "\r\n" + status.Message(), "Database Error")});
+}
+
 std::vector<std::string> Session::Quietly(const std::function<void()>& work) {
     std::vector<std::string> lines;
     std::vector<std::string>* outer = kept_;

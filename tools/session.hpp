@@ -77,6 +77,8 @@ class Session {
     std::vector<std::string> Quietly(const std::function<void()>& work);
     // Prints kept lines as the handler would have printed them, counting them as shown.
     void Show(const std::vector<std::string>& lines);
+    // Prints a failed status as the library's message box would have shown it.
+    void ShowStatus(const OrvaneLib::Status& status);
 
     // How many message boxes reached standard error so far: any makes the command fail.
     int BoxesShown() const { return shown_; }
