@@ -9,6 +9,7 @@ member names alike.
 import os
 import re
 import sys
+import types
 
 # The package's sources sit beside this script; the built package is the one to describe.
 _here = os.path.dirname(os.path.abspath(__file__))
@@ -88,7 +89,36 @@ def params_for(params, method):
     return ", ".join(result)
 
 
-def function_lines(name, function, indent, method):
+# Results pybind11 can only call `object`, or that may be None.
+RETURNS = {
+    ("clsDatabase", "__enter__"): "clsDatabase",
+    (None, "FindKind"): "Optional[KindInfo]",
+    (None, "CreateObject"): "Optional[Object]",
+    ("KindInfo", "Read"): "Optional[Object]",
+    ("KindInfo", "FieldObject"): "Optional[Object]",
+    ("KindInfo", "FieldList"): "Optional[EncodedList]",
+    ("FieldHandle", "GetObject"): "Optional[Object]",
+    ("ListResult", "__iter__"): "Iterator[str]",
+    ("Result", "__iter__"): "Iterator[Any]",
+}
+
+
+def is_record(type_name):
+    cls = getattr(_orvane, type_name, None)
+    return isinstance(cls, type) and issubclass(cls, (_orvane.Record, _orvane.clsRequirements))
+
+
+def fixed(owner, name, params, result):
+    """The signature with what pybind11 cannot say: records that may be None."""
+    result = RETURNS.get((owner, name), result)
+    if (owner == "clsDatabase" or name.endswith("Obj")) and is_record(result):
+        result = f"Optional[{result}]"
+    if owner == "clsDatabase" and name.startswith("Add"):
+        params = re.sub(r"record: (\w+)", r"record: Optional[\1]", params)
+    return params, result
+
+
+def function_lines(name, function, indent, method, owner=None):
     sigs = signatures(function)
     lines = []
     if not sigs:
@@ -96,6 +126,7 @@ def function_lines(name, function, indent, method):
         return [f"{indent}def {name}({params}) -> Any: ..."]
     doc = summary(function)
     for sig_name, params, result in sigs:
+        params, result = fixed(owner, name, params, result)
         if len(sigs) > 1:
             lines.append(f"{indent}@overload")
         body = f'\n{indent}    """{doc}"""' if doc and len(sigs) == 1 else " ..."
@@ -113,7 +144,7 @@ def property_type(prop):
                 getattr(_orvane, result), _orvane.Object
             ):
                 return f"Optional[{result}]"
-            return result
+            return "Any" if result == "object" else result
     return "Any"
 
 
@@ -167,6 +198,7 @@ def class_lines(name, cls):
             lines.append(f"    {attr}: Optional[clsRequirements]")
         elif isinstance(value, property):
             lines.append(f"    {attr}: {property_type(value)}")
+
     for attr, value in cls.__dict__.items():
         if attr.startswith("_") and attr not in (
             "__init__",
@@ -181,11 +213,13 @@ def class_lines(name, cls):
             "__deepcopy__",
         ):
             continue
+        if isinstance(value, (types.FunctionType, classmethod, staticmethod)):
+            continue  # the package's own additions, written out below
         if callable(value) and not isinstance(value, (type, property)):
             function = getattr(cls, attr)
             if attr == "__init__" and not signatures(function):
                 continue
-            lines += function_lines(attr, function, "    ", True)
+            lines += function_lines(attr, function, "    ", True, name)
     if getattr(cls, "_kind", None) is not None:
         lines += RECORD_EXTRAS
     if name == "EncodedList":

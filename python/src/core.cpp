@@ -57,6 +57,9 @@ void Deliver(const std::shared_ptr<HandlerTarget>& target, const std::string& pr
         // A database operation never raises: a failing handler is reported the way Python
         // reports errors it cannot raise, and the operation goes on.
         e.discard_as_unraisable("orvane message handler");
+    } catch (const std::exception& e) {
+        PyErr_SetString(PyExc_RuntimeError, e.what());
+        PyErr_WriteUnraisable(target->callable.ptr());
     }
 }
 
@@ -76,10 +79,10 @@ py::object SetHandler(py::object callable) {
     currentTarget = target;
     {
         py::gil_scoped_release release;
-        SetMessageBoxHandler([target](const std::string& prompt, MsgIcon icon,
-                                      const std::string& title) {
-            Deliver(target, prompt, icon, title);
-        });
+        SetMessageBoxHandler(
+            [target](const std::string& prompt, MsgIcon icon, const std::string& title) {
+                Deliver(target, prompt, icon, title);
+            });
     }
     return previous;
 }
@@ -126,21 +129,25 @@ void BindCore(py::module_& m) {
                  }
                  return py::iter(owned);
              })
-        .def("__getitem__",
-             [](const ListResult& r, int i) -> const std::string& {
-                 if (i < r.LBound() || i > r.UBound())
-                     throw py::index_error("index " + std::to_string(i) + " is outside " +
-                                           std::to_string(r.LBound()) + ".." +
-                                           std::to_string(r.UBound()));
-                 return r[i];
-             })
-        .def("__contains__",
-             [](const ListResult& r, const std::string& value) {
-                 if (r.IsEmptyForm()) return false;
-                 for (const auto& v : r.Values())
-                     if (v == value) return true;
-                 return false;
-             })
+        .def(
+            "__getitem__",
+            [](const ListResult& r, int i) -> const std::string& {
+                if (i < r.LBound() || i > r.UBound())
+                    throw py::index_error("index " + std::to_string(i) + " is outside " +
+                                          std::to_string(r.LBound()) + ".." +
+                                          std::to_string(r.UBound()));
+                return r[i];
+            },
+            py::arg("i"))
+        .def(
+            "__contains__",
+            [](const ListResult& r, const std::string& value) {
+                if (r.IsEmptyForm()) return false;
+                for (const auto& v : r.Values())
+                    if (v == value) return true;
+                return false;
+            },
+            py::arg("value"))
         .def("__eq__",
              [](const ListResult& a, const ListResult& b) {
                  return a.LBound() == b.LBound() && a.Values() == b.Values();
@@ -186,7 +193,9 @@ void BindCore(py::module_& m) {
         .def("__repr__", [](const Status& s) {
             return "Status(" + py::repr(py::cast(s.Code())).cast<std::string>() + ", " +
                    py::repr(py::cast(s.Message())).cast<std::string>() +
-                   (s.Label().empty() ? "" : ", label=" + py::repr(py::cast(s.Label())).cast<std::string>()) +
+                   (s.Label().empty()
+                        ? ""
+                        : ", label=" + py::repr(py::cast(s.Label())).cast<std::string>()) +
                    ")";
         });
 
@@ -195,7 +204,8 @@ void BindCore(py::module_& m) {
                          "the value is the empty result (the empty list form, None).")
         .def_readonly("status", &PyResult::status)
         .def_readonly("value", &PyResult::value)
-        .def("__iter__", [](const PyResult& r) { return py::iter(py::make_tuple(r.status, r.value)); })
+        .def("__iter__",
+             [](const PyResult& r) { return py::iter(py::make_tuple(r.status, r.value)); })
         .def("__repr__", [](const PyResult& r) {
             return "Result(" + py::repr(py::cast(r.status)).cast<std::string>() + ", " +
                    py::repr(r.value).cast<std::string>() + ")";
@@ -278,8 +288,7 @@ void BindCore(py::module_& m) {
         .def("PriHandAttack", &clsAttacks::PriHandAttack, py::arg("iAttack"), py::arg("iMin") = 1)
         .def("PriHandMulti", &clsAttacks::PriHandMulti, py::arg("iAttack"), py::arg("iMin") = 1)
         .def("PriHandAuto", &clsAttacks::PriHandAuto, py::arg("iAttack"), py::arg("iMin") = 0)
-        .def("OffHandAttack", &clsAttacks::OffHandAttack, py::arg("iAttack"),
-             py::arg("iMin") = 0)
+        .def("OffHandAttack", &clsAttacks::OffHandAttack, py::arg("iAttack"), py::arg("iMin") = 0)
         .def("OffHandMulti", &clsAttacks::OffHandMulti, py::arg("iAttack"))
         .def("OffHandAuto", &clsAttacks::OffHandAuto, py::arg("iAttack"));
 }

@@ -50,9 +50,9 @@ void DefListAndAdd(DatabaseClass& c, const char* list, const char* add) {
 }
 
 // The arguments of each shape's read and delete, under the names of the C++ declarations.
-#define ORVANE_PY_KIND(R, T, SHAPE, List, Read, Add, Del)                                  \
-    DefListAndAdd<R, &clsDatabase::List, &clsDatabase::Add>(c, #List, #Add);               \
-    c.def(#Read, &Call<&clsDatabase::Read>::Run, ORVANE_PY_READ_ARGS_##SHAPE);             \
+#define ORVANE_PY_KIND(R, T, SHAPE, List, Read, Add, Del)                      \
+    DefListAndAdd<R, &clsDatabase::List, &clsDatabase::Add>(c, #List, #Add);   \
+    c.def(#Read, &Call<&clsDatabase::Read>::Run, ORVANE_PY_READ_ARGS_##SHAPE); \
     c.def(#Del, &Call<&clsDatabase::Del>::Run, ORVANE_PY_DEL_ARGS_##SHAPE);
 
 #define ORVANE_PY_READ_ARGS_TEXT py::arg("strKey")
@@ -129,24 +129,27 @@ void BindDatabase(py::module_& m) {
         db.blocks.push_back(db.transactionOpen);
         return self;
     });
-    c.def("__exit__", [](clsDatabase& self, py::object type, py::object, py::object) {
-        auto& db = Own(self);
-        bool outer = false;
-        if (!db.blocks.empty()) {
-            outer = db.blocks.back();
-            db.blocks.pop_back();
-        }
-        if (db.transactionOpen && !outer) {
-            Locked(db, [&, failed = !type.is_none()] {
-                if (failed)
-                    db.Rollback();
-                else
-                    db.CommitTrans();
-                db.transactionOpen = false;
-            });
-        }
-        return false;
-    });
+    c.def(
+        "__exit__",
+        [](clsDatabase& self, py::object type, py::object, py::object) {
+            auto& db = Own(self);
+            bool outer = false;
+            if (!db.blocks.empty()) {
+                outer = db.blocks.back();
+                db.blocks.pop_back();
+            }
+            if (db.transactionOpen && !outer) {
+                Locked(db, [&, failed = !type.is_none()] {
+                    if (failed)
+                        db.Rollback();
+                    else
+                        db.CommitTrans();
+                    db.transactionOpen = false;
+                });
+            }
+            return false;
+        },
+        py::arg("exc_type"), py::arg("exc_value"), py::arg("traceback"));
 
     // Lookup lists.
     c.def("AbilityList", &Call<&clsDatabase::AbilityList>::Run);
@@ -171,8 +174,7 @@ void BindDatabase(py::module_& m) {
 
     // Record kinds.
     ORVANE_ALL_KINDS(ORVANE_PY_KIND)
-    c.def("GetSkillList", &Call<&clsDatabase::GetSkillList>::Run,
-          py::arg("bAumenSkills") = false);
+    c.def("GetSkillList", &Call<&clsDatabase::GetSkillList>::Run, py::arg("bAumenSkills") = false);
 
     py::list entries;
     ORVANE_ALL_KINDS(ORVANE_PY_KIND_ENTRY)

@@ -14,8 +14,7 @@ namespace orvane_py {
 namespace {
 
 struct FieldAttribute {
-    PyObject_HEAD
-    FieldHandle handle;
+    PyObject_HEAD FieldHandle handle;
     PyObject* owner;  // the class the field belongs to
     ObjectOf objectOf;
     PyObject* name;
@@ -121,7 +120,8 @@ bool ModifierValues(PyObject* value, PyObject* name, std::array<Integer, 6>& out
         items = PyList_New(6);
         if (!items) return false;
         for (int i = 0; i < 6; ++i) {
-            PyObject* item = PyMapping_GetItemString(value, kAbilities[static_cast<std::size_t>(i)]);
+            PyObject* item =
+                PyMapping_GetItemString(value, kAbilities[static_cast<std::size_t>(i)]);
             if (!item) {
                 Py_DECREF(items);
                 PyErr_Format(PyExc_ValueError, "%U needs %s", name,
@@ -254,9 +254,14 @@ PyObject* KindOf(PyObject* descriptor, void*) {
     return py::cast(self->handle.Type()).release().ptr();
 }
 
-const char* kTypeText[] = {"str", "bool", "int (an Integer)", "int (a Long)",
-                           "float (a Single)", "str (an encoded list's text)",
-                           "tuple of six ints (Str, Dex, Con, Int, Wis, Cha)", ""};
+const char* kTypeText[] = {"str",
+                           "bool",
+                           "int (an Integer)",
+                           "int (a Long)",
+                           "float (a Single)",
+                           "str (an encoded list's text)",
+                           "tuple of six ints (Str, Dex, Con, Int, Wis, Cha)",
+                           ""};
 
 PyObject* DocOf(PyObject* descriptor, void*) {
     auto* self = reinterpret_cast<FieldAttribute*>(descriptor);
@@ -282,11 +287,7 @@ PyType_Slot attributeSlots[] = {
 };
 
 PyType_Spec attributeSpec = {
-    "orvane.FieldAttribute",
-    sizeof(FieldAttribute),
-    0,
-    Py_TPFLAGS_DEFAULT,
-    attributeSlots,
+    "orvane.FieldAttribute", sizeof(FieldAttribute), 0, Py_TPFLAGS_DEFAULT, attributeSlots,
 };
 
 }  // namespace

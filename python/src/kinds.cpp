@@ -30,9 +30,7 @@ py::object AsResult(Result<T> result) {
     return MakeResult(std::move(result.status), Value(std::move(result.value)));
 }
 
-std::string FieldKindName(FieldKind kind) {
-    return py::str(py::cast(kind)).cast<std::string>();
-}
+std::string FieldKindName(FieldKind kind) { return py::str(py::cast(kind)).cast<std::string>(); }
 
 }  // namespace
 

@@ -49,18 +49,19 @@ void BindLists(py::module_& m) {
     py::setattr(m.attr("EncodedList"), "__hash__", py::none());
 
     // Every list class, creatable and copyable; a text given to the constructor is parsed.
-#define ORVANE_PY_LIST_CLASS(L)                                                          \
-    ListClass<L>(m, #L)                                                                  \
-        .def(py::init<>())                                                               \
-        .def(py::init([](const std::string& text) {                                      \
-                 auto list = std::make_shared<L>();                                      \
-                 list->SetList(text);                                                    \
-                 return list;                                                            \
-             }),                                                                         \
-             py::arg("strList"))                                                         \
-        .def("__copy__", [](const L& l) { return std::make_shared<L>(l); })              \
-        .def("__deepcopy__", [](const L& l, py::object) { return std::make_shared<L>(l); }, \
-             py::arg("memo"));
+#define ORVANE_PY_LIST_CLASS(L)                                                            \
+    ListClass<L>(m, #L)                                                                    \
+        .def(py::init<>())                                                                 \
+        .def(py::init([](const std::string& text) {                                        \
+                 auto list = std::make_shared<L>();                                        \
+                 list->SetList(text);                                                      \
+                 return list;                                                              \
+             }),                                                                           \
+             py::arg("strList"))                                                           \
+        .def("__copy__", [](const L& l) { return std::make_shared<L>(l); })                \
+        .def(                                                                              \
+            "__deepcopy__", [](const L& l, py::object) { return std::make_shared<L>(l); }, \
+            py::arg("memo"));
     ORVANE_LIST_CLASSES(ORVANE_PY_LIST_CLASS)
 #undef ORVANE_PY_LIST_CLASS
 

@@ -107,9 +107,8 @@ auto WithoutLock(Ret (C::*member)(A...)) {
 }
 template <class R, class C, class Ret, class... A>
 auto WithoutLock(Ret (C::*member)(A...) const) {
-    return [member](const R& self, A... a) {
-        return FileWork([&] { return (self.*member)(a...); });
-    };
+    return
+        [member](const R& self, A... a) { return FileWork([&] { return (self.*member)(a...); }); };
 }
 
 template <class R, class C>
@@ -160,7 +159,8 @@ void BindCommon(Cls& c) {
             },
             py::arg("FileName"));
         c.def(
-            "Load", [](R& self, const std::string& FileName) { FileWork([&] { self.Load(FileName); }); },
+            "Load",
+            [](R& self, const std::string& FileName) { FileWork([&] { self.Load(FileName); }); },
             py::arg("FileName"));
     }
     if constexpr (std::is_base_of_v<AbilityModifiers, R>) {
@@ -199,21 +199,21 @@ void BindCommon(Cls& c) {
 #define ORVANE_FWD_AT(list, Name, Op) c.def(#Name, &Self::Name, py::arg("index"));
 #define ORVANE_FWD_AT2(list, Name, Op) \
     c.def(#Name, &Self::Name, py::arg("index"), py::arg("second"));
-#define ORVANE_FWD_AT2V(list, Name, Op)                                                     \
-    c.def(#Name, py::overload_cast<Integer, Integer>(&Self::Name, py::const_),            \
-          py::arg("index"), py::arg("second"));                                             \
-    c.def(#Name, py::overload_cast<Integer, const std::string&>(&Self::Name, py::const_), \
+#define ORVANE_FWD_AT2V(list, Name, Op)                                                          \
+    c.def(#Name, py::overload_cast<Integer, Integer>(&Self::Name, py::const_), py::arg("index"), \
+          py::arg("second"));                                                                    \
+    c.def(#Name, py::overload_cast<Integer, const std::string&>(&Self::Name, py::const_),        \
           py::arg("index"), py::arg("second"));
 #define ORVANE_FWD_BYNAME(list, Name, Op) c.def(#Name, &Self::Name, py::arg("item"));
 #define ORVANE_FWD_SET_IN(list, Name) c.def(#Name, &Self::Name, py::arg("set"), py::arg("item"));
 #define ORVANE_DECLARED(Name) DefDeclared<Self, &Self::Name>(c, #Name);
 
 // One class's members: the common ones, then its list.
-#define ORVANE_PY_MEMBERS(R)           \
-    [&](auto c) {                      \
-        using Self = R;                \
-        BindCommon<Self>(c);           \
-        ORVANE_MEMBERS(R)              \
+#define ORVANE_PY_MEMBERS(R) \
+    [&](auto c) {            \
+        using Self = R;      \
+        BindCommon<Self>(c); \
+        ORVANE_MEMBERS(R)    \
     }(Class<R>(m));
 
 namespace {
@@ -229,13 +229,14 @@ std::string AttributeFor(py::handle type, const std::string& owner, const std::s
     if (!py::hasattr(type, field.c_str())) return field;
     const std::string renamed = field + "_";
     if (py::hasattr(type, renamed.c_str()))
-        throw std::runtime_error(owner + "." + field + ": a field whose name and the name with "
+        throw std::runtime_error(owner + "." + field +
+                                 ": a field whose name and the name with "
                                  "'_' added are both taken by members");
     return renamed;
 }
 
-void SetAttribute(py::list& fields, py::handle type, const std::string& owner,
-                  const FieldInfo& f, const FieldHandle& handle, ObjectOf objectOf) {
+void SetAttribute(py::list& fields, py::handle type, const std::string& owner, const FieldInfo& f,
+                  const FieldHandle& handle, ObjectOf objectOf) {
     const std::string attribute = AttributeFor(type, owner, f.Name);
     py::setattr(type, attribute.c_str(), MakeFieldAttribute(handle, type, objectOf));
     fields.append(py::make_tuple(f.Name, f.Type, attribute));
@@ -271,19 +272,19 @@ void BindFields(const KindInfo& kind) {
         std::string attribute = holder;
         if (holder != f.Name) {
             attribute = AttributeFor(info.type, kind.RecordClass(), f.Name);
-            auto get = py::cpp_function(
-                [holder](py::object self) { return self.attr(holder.c_str()); },
-                py::name(attribute.c_str()));
+            auto get =
+                py::cpp_function([holder](py::object self) { return self.attr(holder.c_str()); },
+                                 py::name(attribute.c_str()));
             auto set = py::cpp_function(
                 [holder](py::object self, py::object value) {
                     py::setattr(self, holder.c_str(), value);
                 },
                 py::name(attribute.c_str()));
-            py::setattr(info.type, attribute.c_str(),
-                        py::module_::import("builtins")
-                            .attr("property")(get, set, py::none(),
-                                              "The block " + f.Name + " (the member " + holder +
-                                                  ")."));
+            py::setattr(
+                info.type, attribute.c_str(),
+                py::module_::import("builtins")
+                    .attr("property")(get, set, py::none(),
+                                      "The block " + f.Name + " (the member " + holder + ")."));
         }
         fields.append(py::make_tuple(f.Name, f.Type, attribute));
         auto nested = Registry().find(nestedClass);
