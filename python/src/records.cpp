@@ -16,7 +16,8 @@ namespace orvane_py {
 
 namespace {
 
-// What the module knows of a bound record class, by class name.
+// What the module knows of a bound record class, by class name. It holds Python objects, so
+// it lives as long as the process: no destructor runs after the interpreter has gone.
 struct RecordClassInfo {
     py::object type;
     ObjectOf objectOf = nullptr;
@@ -24,8 +25,8 @@ struct RecordClassInfo {
     bool fieldsBound = false;
 };
 std::map<std::string, RecordClassInfo>& Registry() {
-    static std::map<std::string, RecordClassInfo> registry;
-    return registry;
+    static auto* registry = new std::map<std::string, RecordClassInfo>;
+    return *registry;
 }
 
 template <class R>
