@@ -5,9 +5,12 @@
 // nothing and returns what happened as a Status.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "orvane/export.hpp"
@@ -21,7 +24,10 @@ class clsDatabase;
 
 namespace detail {
 struct TableKind;
-}
+struct Access;
+struct Field;
+struct RecordKind;
+}  // namespace detail
 
 // The type of a field.
 enum class FieldKind {
@@ -57,6 +63,50 @@ struct KeyInfo {
     std::string Column;   // the key column of the table
     std::string Field;    // the record field it fills
     bool Number = false;  // a number key (else text)
+};
+
+// One field of a record kind, found once by name, for typed access to its value without
+// looking the name up again: for programs that read or write many records field by field
+// (the Python module's record attributes use it). KindInfo::Handle and BlockHandle make them;
+// a default handle reaches nothing. Every call checks that the record is of the class the
+// field belongs to (std::invalid_argument otherwise) and that the call fits the field's type
+// (std::logic_error otherwise, as for an empty handle).
+class ORVANE_API FieldHandle {
+  public:
+    FieldHandle() = default;
+    explicit operator bool() const { return field_ != nullptr; }
+    FieldKind Type() const { return type_; }
+    std::string Name() const;
+    // The record class the field belongs to ("clsRequirements" for a field of a block).
+    std::string RecordClass() const;
+
+    // Text and List fields; a list as its canonical text, and set by parsing a text.
+    std::string GetText(const Object& record) const;
+    void SetText(Object& record, std::string_view text) const;
+    // Boolean (0 or 1), Integer and Long fields. A Boolean takes any number (0 is false); an
+    // Integer or Long throws std::out_of_range for a value it cannot hold and keeps its own.
+    std::int64_t GetNumber(const Object& record) const;
+    void SetNumber(Object& record, std::int64_t value) const;
+    // Single fields; a finite value beyond a Single's range throws std::out_of_range.
+    Single GetSingle(const Object& record) const;
+    void SetSingle(Object& record, double value) const;
+    // The Modifiers field: ability 0 (Strength) to 5 (Charisma); std::out_of_range for others.
+    Integer GetModifier(const Object& record, int ability) const;
+    void SetModifier(Object& record, int ability, Integer value) const;
+    // A List field's list object, or a Block field's nested record (nullptr when there is none).
+    const Object* GetObject(const Object& record) const;
+
+  private:
+    friend class KindInfo;
+    // Made and used inside the library only, so not exported.
+    __attribute__((visibility("hidden")))
+    FieldHandle(const detail::Field& field, const detail::RecordKind& record);
+    __attribute__((visibility("hidden"))) const detail::Access& Checked(
+        const Object& record, std::initializer_list<FieldKind> types) const;
+
+    const detail::Field* field_ = nullptr;
+    const detail::RecordKind* record_ = nullptr;
+    FieldKind type_ = FieldKind::Text;
 };
 
 class ORVANE_API KindInfo {
@@ -114,6 +164,15 @@ class ORVANE_API KindInfo {
     void Load(Object& record, const std::string& fileName) const;
     Status TrySave(const Object& record, const std::string& fileName) const;
     Status TryLoad(Object& record, const std::string& fileName) const;
+
+    // A field found once by name (a row that only fills a column too); std::invalid_argument
+    // for a name the kind does not have.
+    FieldHandle Handle(const std::string& field) const;
+    // A field of the nested record behind a Block field (one of BlockFields(block)).
+    FieldHandle BlockHandle(const std::string& block, const std::string& field) const;
+    // The class of the nested record behind a Block field ("clsRequirements"); empty for a
+    // field of another type.
+    std::string BlockClass(const std::string& field) const;
 
   private:
     const detail::TableKind* kind_;

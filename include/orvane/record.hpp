@@ -195,6 +195,17 @@ class QualitySlots {
         ORVANE_FWD_AT2(list, Name, GetName) ORVANE_FWD_AT2(list, Rank, GetRank)                    \
             ORVANE_FWD_AT(list, SetText, GetSetList) ORVANE_FWD_TEXT(list, Text)
 
+// Every record class lists the members it has beyond its fields once, before the class, as
+// ORVANE_MEMBERS_<class>(X): an entry X(FAMILY, list, names...) for each family of forwarding
+// members above (ORVANE_<FAMILY>(list, names...)), and X(DECLARED, Name) for a member the
+// class declares itself (an operation of its own or a reference field). The class body
+// expands its list with ORVANE_MEMBERS(class): ORVANE_MEMBER defines the families and leaves
+// the declared members to the body. The Python module expands the same lists to bind every
+// member.
+#define ORVANE_MEMBERS(R) ORVANE_MEMBERS_##R(ORVANE_MEMBER)
+#define ORVANE_MEMBER(Family, ...) ORVANE_##Family(__VA_ARGS__)
+#define ORVANE_DECLARED(Name)
+
 // Declares that the library describes record class R (from a family's list of kinds, at
 // namespace scope), so that every use of its description refers to that one.
 #define ORVANE_DESCRIBED_KIND(R, T, SHAPE, List, Read, Add, Del) ORVANE_DESCRIBED(R)

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <typeinfo>
 
 #include "database/table.hpp"
 #include "host/internal.hpp"
@@ -261,6 +263,132 @@ void KindInfo::Save(const Object& record, const std::string& fileName) const {
 
 void KindInfo::Load(Object& record, const std::string& fileName) const {
     detail::ShowFileFailure("Load", TryLoad(record, fileName));
+}
+
+namespace {
+
+const char* TypeName(FieldKind type) {
+    switch (type) {
+        case FieldKind::Text:
+            return "a Text";
+        case FieldKind::Boolean:
+            return "a Boolean";
+        case FieldKind::IntegerNumber:
+            return "an Integer";
+        case FieldKind::LongNumber:
+            return "a Long";
+        case FieldKind::SingleNumber:
+            return "a Single";
+        case FieldKind::List:
+            return "a List";
+        case FieldKind::Modifiers:
+            return "a Modifiers";
+        case FieldKind::Block:
+            return "a Block";
+    }
+    return "a";
+}
+
+}  // namespace
+
+// The class test is the exact type first (the common case, one comparison), then the
+// description's own test (classes derived from the record's).
+const detail::Access& FieldHandle::Checked(const Object& record,
+                                           std::initializer_list<FieldKind> types) const {
+    if (!field_) throw std::logic_error("An empty field handle reaches no field");
+    const detail::Access& a = *field_->access;
+    if (typeid(record) != *a.owner) record_->Check(record);
+    if (std::find(types.begin(), types.end(), type_) == types.end())
+        throw std::logic_error(std::string(field_->name) + " is " + TypeName(type_) + " field");
+    return a;
+}
+
+std::string FieldHandle::Name() const { return field_ ? std::string(field_->name) : ""; }
+std::string FieldHandle::RecordClass() const {
+    return record_ ? std::string(record_->className) : "";
+}
+
+std::string FieldHandle::GetText(const Object& record) const {
+    return Checked(record, {FieldKind::Text, FieldKind::List}).getText(record);
+}
+
+void FieldHandle::SetText(Object& record, std::string_view text) const {
+    Checked(record, {FieldKind::Text, FieldKind::List}).setText(record, text);
+}
+
+std::int64_t FieldHandle::GetNumber(const Object& record) const {
+    return Checked(record, {FieldKind::Boolean, FieldKind::IntegerNumber, FieldKind::LongNumber})
+        .getInt(record);
+}
+
+void FieldHandle::SetNumber(Object& record, std::int64_t value) const {
+    const auto& a =
+        Checked(record, {FieldKind::Boolean, FieldKind::IntegerNumber, FieldKind::LongNumber});
+    auto fits = [&](auto limits) {
+        using T = decltype(limits);
+        return value >= std::numeric_limits<T>::min() && value <= std::numeric_limits<T>::max();
+    };
+    if ((type_ == FieldKind::IntegerNumber && !fits(Integer{})) ||
+        (type_ == FieldKind::LongNumber && !fits(Long{})))
+        throw std::out_of_range(std::to_string(value) + " does not fit " + Name() + ", " +
+                                TypeName(type_) + " field");
+    a.setInt(record, type_ == FieldKind::Boolean ? value != 0 : value);
+}
+
+Single FieldHandle::GetSingle(const Object& record) const {
+    return static_cast<Single>(Checked(record, {FieldKind::SingleNumber}).getReal(record));
+}
+
+void FieldHandle::SetSingle(Object& record, double value) const {
+    const auto& a = Checked(record, {FieldKind::SingleNumber});
+    if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<Single>::max())
+        throw std::out_of_range(std::to_string(value) + " does not fit " + Name() +
+                                ", a Single field");
+    a.setReal(record, value);
+}
+
+Integer FieldHandle::GetModifier(const Object& record, int ability) const {
+    const auto& a = Checked(record, {FieldKind::Modifiers});
+    if (ability < 0 || ability > 5)
+        throw std::out_of_range("No ability modifier " + std::to_string(ability));
+    return a.getAt(record, ability);
+}
+
+void FieldHandle::SetModifier(Object& record, int ability, Integer value) const {
+    const auto& a = Checked(record, {FieldKind::Modifiers});
+    if (ability < 0 || ability > 5)
+        throw std::out_of_range("No ability modifier " + std::to_string(ability));
+    a.setAt(record, ability, value);
+}
+
+const Object* FieldHandle::GetObject(const Object& record) const {
+    const auto& a = Checked(record, {FieldKind::List, FieldKind::Block});
+    if (a.list) return a.list(record);
+    return a.nested ? a.nested(record) : nullptr;
+}
+
+FieldHandle::FieldHandle(const detail::Field& field, const detail::RecordKind& record)
+    : field_(&field), record_(&record), type_(static_cast<FieldKind>(field.type())) {}
+
+FieldHandle KindInfo::Handle(const std::string& field) const {
+    return FieldHandle(FieldOf(*kind_, field), *kind_->record);
+}
+
+FieldHandle KindInfo::BlockHandle(const std::string& block, const std::string& field) const {
+    const detail::Field& b = FieldOf(*kind_, block);
+    if (b.type() != FieldType::Block)
+        throw std::invalid_argument(block + " of " + std::string(kind_->record->className) +
+                                    " is no block");
+    const detail::RecordKind& nested = b.access->blockKind();
+    const detail::Field* f = nested.Find(field);
+    if (!f)
+        throw std::invalid_argument("No field " + field + " in " + std::string(nested.className));
+    return FieldHandle(*f, nested);
+}
+
+std::string KindInfo::BlockClass(const std::string& field) const {
+    const detail::Field& f = FieldOf(*kind_, field);
+    return f.type() == FieldType::Block ? std::string(f.access->blockKind().className) : "";
 }
 
 std::vector<KindInfo> RecordKinds() {

@@ -12,22 +12,35 @@
 #include "orvane/records/requirements.hpp"
 
 // What species and classes both forbid or restrict: classes, skills and feats forbidden
-// outright, and skills restricted to a level. Both name their families alike.
-#define ORVANE_RESTRICTION_FAMILIES                                                                \
-    ORVANE_SIMPLE_FAMILY(forbidClasses_, SetForbiddenClasses, HasForbiddenClass,                   \
-                         GetNumForbiddenClasses, IsForbiddenClass, GetForbiddenClass,              \
-                         GetForbidClassList)                                                       \
-    ORVANE_SIMPLE_FAMILY(forbidSkills_, SetForbiddenSkill, HasForbiddenSkill,                      \
-                         GetNumForbiddenSkill, IsForbiddenSkill, GetForbiddenSkill,                \
-                         GetForbidSkillList)                                                       \
-    ORVANE_SIMPLE_FAMILY(forbidFeats_, SetForbiddenFeats, HasForbiddenFeats, GetNumForbiddenFeats, \
-                         IsForbiddenFeats, GetForbiddenFeats, GetForbidFeatList)                   \
-    ORVANE_LEVEL_FAMILY(restricted_, HasRestrictedSkill, SetRestrictedSkill,                       \
-                        GetNumRestrictedSkill, IsRestrictedSkill, GetRestrictedSkillName,          \
-                        GetRestrictedSkillLevel, GetRestSkillList)                                 \
-    ORVANE_FWD_BYNAME(restricted_, GetRestSkillLevelFromName, GetRankFromName)
+// outright, and skills restricted to a level. Both name their families alike; the entries
+// belong to their lists of members (see ORVANE_MEMBER).
+#define ORVANE_RESTRICTION_FAMILIES(X)                                                          \
+    X(SIMPLE_FAMILY, forbidClasses_, SetForbiddenClasses, HasForbiddenClass,                    \
+      GetNumForbiddenClasses, IsForbiddenClass, GetForbiddenClass, GetForbidClassList)          \
+    X(SIMPLE_FAMILY, forbidSkills_, SetForbiddenSkill, HasForbiddenSkill, GetNumForbiddenSkill, \
+      IsForbiddenSkill, GetForbiddenSkill, GetForbidSkillList)                                  \
+    X(SIMPLE_FAMILY, forbidFeats_, SetForbiddenFeats, HasForbiddenFeats, GetNumForbiddenFeats,  \
+      IsForbiddenFeats, GetForbiddenFeats, GetForbidFeatList)                                   \
+    X(LEVEL_FAMILY, restricted_, HasRestrictedSkill, SetRestrictedSkill, GetNumRestrictedSkill, \
+      IsRestrictedSkill, GetRestrictedSkillName, GetRestrictedSkillLevel, GetRestSkillList)     \
+    X(FWD_BYNAME, restricted_, GetRestSkillLevelFromName, GetRankFromName)
 
 namespace OrvaneLib {
+
+// The members of clsSpecialQualities beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsSpecialQualities(X)                                                      \
+    X(SIMPLE_FAMILY, specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual, GetSpecQual, \
+      SpecQualList)                                                                                \
+    X(SIMPLE_FAMILY, givenFeats_, SetBonusFeat, HasBonusFeats, GetNumBonusFeat, IsBonusFeat,       \
+      GetBonusFeat, BonusFeatList)                                                                 \
+    X(SIMPLE_FAMILY, bypassFeats_, SetBypassFeat, HasBypassFeats, GetNumBypassFeat, IsBypassFeat,  \
+      GetBypassFeat, BypassFeatList)                                                               \
+    X(SYNERGY_CORE, synergy_)                                                                      \
+    X(FWD_HAS, synergy_, HasSynergy)                                                               \
+    X(SYNERGY_BY_SKILL, synergy_)                                                                  \
+    X(FWD_TEXT, synergy_, GetSynergyList)                                                          \
+    X(SIMPLE_FAMILY, selections_, SetBonusSelections, HasBonusSelections, GetNumBonusSelections,   \
+      IsBonusSelection, GetBonusSelection, GetBonusSelectionList)
 
 // A named ability that class levels and other entries grant, with what it brings along.
 class ORVANE_API clsSpecialQualities : public Record {
@@ -36,18 +49,7 @@ class ORVANE_API clsSpecialQualities : public Record {
     std::string Name;
     std::string Description;
 
-    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
-                         GetSpecQual, SpecQualList)
-    ORVANE_SIMPLE_FAMILY(givenFeats_, SetBonusFeat, HasBonusFeats, GetNumBonusFeat, IsBonusFeat,
-                         GetBonusFeat, BonusFeatList)
-    ORVANE_SIMPLE_FAMILY(bypassFeats_, SetBypassFeat, HasBypassFeats, GetNumBypassFeat,
-                         IsBypassFeat, GetBypassFeat, BypassFeatList)
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_FWD_HAS(synergy_, HasSynergy)
-    ORVANE_SYNERGY_BY_SKILL(synergy_)
-    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
-    ORVANE_SIMPLE_FAMILY(selections_, SetBonusSelections, HasBonusSelections, GetNumBonusSelections,
-                         IsBonusSelection, GetBonusSelection, GetBonusSelectionList)
+    ORVANE_MEMBERS(clsSpecialQualities)
 
   private:
     clsListSimple specQual_;
@@ -56,6 +58,37 @@ class ORVANE_API clsSpecialQualities : public Record {
     clsListSimple selections_;
     clsListSynergy synergy_;
 };
+
+// The members of clsSpecies beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsSpecies(X)                                                           \
+    X(SIMPLE_FAMILY, feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)    \
+    X(SYNERGY_CORE, synergy_)                                                                  \
+    X(SYNERGY_BY_SKILL, synergy_)                                                              \
+    X(FWD_TEXT, synergy_, GetSynergyList)                                                      \
+    X(FWD_HAS, specQual_, HasSpecQual)                                                         \
+    X(FWD_SIZE, specQual_, GetNumSpecQual)                                                     \
+    X(FWD_IN, specQual_, IsSpecQual)                                                           \
+    X(FWD_AT, specQual_, GetSpecQual, GetItem)                                                 \
+    X(FWD_TEXT, specQual_, GetSpecQualList)                                                    \
+    X(SIMPLE_FAMILY, classSkills_, SetClsSkill, HasClsSkill, GetNumClsSkill, IsClsSkill,       \
+      GetClsSkill, GetClsSkillList)                                                            \
+    ORVANE_RESTRICTION_FAMILIES(X)                                                             \
+    X(SIMPLE_FAMILY, speak_, SetSpeak, HasSpeak, GetNumSpeak, IsSpeak, GetSpeak, GetSpeakList) \
+    X(SIMPLE_FAMILY, write_, SetWrite, HasWrite, GetNumWrite, IsWrite, GetWrite, GetWriteList) \
+    X(SIMPLE_FAMILY, bonusFeats_, SetBonusFeats, HasBonusFeats, GetNumBonusFeats, IsBonusFeat, \
+      GetBonusFeat, GetBonusFeatList)                                                          \
+    X(FWD_HAS, featReplace_, HasFeatReplace)                                                   \
+    X(FWD_SET, featReplace_, SetFeatReplace)                                                   \
+    X(FWD_SIZE, featReplace_, GetNumFeatReplace)                                               \
+    X(FWD_AT, featReplace_, GetFeatReplaceClass, GetClass)                                     \
+    X(FWD_AT, featReplace_, GetFeatReplaceOldFeat, GetOldFeat)                                 \
+    X(FWD_AT, featReplace_, GetFeatReplaceNewFeat, GetNewFeat)                                 \
+    X(FWD_IN, featReplace_, IsFeatReplaceClass)                                                \
+    X(FWD_TEXT, featReplace_, GetFeatReplaceList)                                              \
+    X(DECLARED, AgeRange)                                                                      \
+    X(DECLARED, SizeModifier)                                                                  \
+    X(DECLARED, SetSpecQual)                                                                   \
+    X(DECLARED, objSize)
 
 // The people a character belongs to.
 class ORVANE_API clsSpecies : public Record,
@@ -93,37 +126,10 @@ class ORVANE_API clsSpecies : public Record,
     // "+1" for "Small", "-1" for "Large", "+0" otherwise.
     std::string SizeModifier() const;
 
-    ORVANE_SIMPLE_FAMILY(feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_SYNERGY_BY_SKILL(synergy_)
-    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
+    ORVANE_MEMBERS(clsSpecies)
 
-    ORVANE_FWD_HAS(specQual_, HasSpecQual)
     // Sets the list and gives the object slots one empty slot per entry.
     void SetSpecQual(const std::string& strSpecQual);
-    ORVANE_FWD_SIZE(specQual_, GetNumSpecQual)
-    ORVANE_FWD_IN(specQual_, IsSpecQual)
-    ORVANE_FWD_AT(specQual_, GetSpecQual, GetItem)
-    ORVANE_FWD_TEXT(specQual_, GetSpecQualList)
-
-    ORVANE_SIMPLE_FAMILY(classSkills_, SetClsSkill, HasClsSkill, GetNumClsSkill, IsClsSkill,
-                         GetClsSkill, GetClsSkillList)
-
-    ORVANE_RESTRICTION_FAMILIES
-
-    ORVANE_SIMPLE_FAMILY(speak_, SetSpeak, HasSpeak, GetNumSpeak, IsSpeak, GetSpeak, GetSpeakList)
-    ORVANE_SIMPLE_FAMILY(write_, SetWrite, HasWrite, GetNumWrite, IsWrite, GetWrite, GetWriteList)
-    ORVANE_SIMPLE_FAMILY(bonusFeats_, SetBonusFeats, HasBonusFeats, GetNumBonusFeats, IsBonusFeat,
-                         GetBonusFeat, GetBonusFeatList)
-
-    ORVANE_FWD_HAS(featReplace_, HasFeatReplace)
-    ORVANE_FWD_SET(featReplace_, SetFeatReplace)
-    ORVANE_FWD_SIZE(featReplace_, GetNumFeatReplace)
-    ORVANE_FWD_AT(featReplace_, GetFeatReplaceClass, GetClass)
-    ORVANE_FWD_AT(featReplace_, GetFeatReplaceOldFeat, GetOldFeat)
-    ORVANE_FWD_AT(featReplace_, GetFeatReplaceNewFeat, GetNewFeat)
-    ORVANE_FWD_IN(featReplace_, IsFeatReplaceClass)
-    ORVANE_FWD_TEXT(featReplace_, GetFeatReplaceList)
 
   private:
     friend class QualitySlots<clsSpecies>;
@@ -143,6 +149,9 @@ class ORVANE_API clsSpecies : public Record,
     clsListTripleSimple featReplace_;
 };
 
+// The members of clsPrestige beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsPrestige(X) X(DECLARED, Requirements)
+
 // Entry requirements of a prestige class.
 class ORVANE_API clsPrestige : public Record {
     ORVANE_RECORD(clsPrestige)
@@ -151,7 +160,18 @@ class ORVANE_API clsPrestige : public Record {
     clsPrestige& operator=(const clsPrestige& other);
     std::string Name;
     std::shared_ptr<clsRequirements> Requirements;
+
+    ORVANE_MEMBERS(clsPrestige)
 };
+
+// The members of clsClass beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsClass(X)                                                             \
+    X(SIMPLE_FAMILY, classSkills_, SetClassSkills, HasClassSkills, GetNumSkills, IsClassSkill, \
+      GetClassSkill, GetClassSklList)                                                          \
+    ORVANE_RESTRICTION_FAMILIES(X)                                                             \
+    X(SIMPLE_FAMILY, tradeLevels_, SetTradeLevels, HasTradeLevels, GetNumTradeLevels,          \
+      IsTradeLevels, GetTradeLevels, GetTradeLevelsList)                                       \
+    X(DECLARED, objPrestige)
 
 // A character class: what kind it is, its per-level numbers and the lists that bind it to
 // other entries.
@@ -174,13 +194,7 @@ class ORVANE_API clsClass : public Record {
     std::string Description;
     std::shared_ptr<clsPrestige> objPrestige;  // attached by the caller; never filled here
 
-    ORVANE_SIMPLE_FAMILY(classSkills_, SetClassSkills, HasClassSkills, GetNumSkills, IsClassSkill,
-                         GetClassSkill, GetClassSklList)
-
-    ORVANE_RESTRICTION_FAMILIES
-
-    ORVANE_SIMPLE_FAMILY(tradeLevels_, SetTradeLevels, HasTradeLevels, GetNumTradeLevels,
-                         IsTradeLevels, GetTradeLevels, GetTradeLevelsList)
+    ORVANE_MEMBERS(clsClass)
 
   private:
     clsListSimple classSkills_;
@@ -190,6 +204,34 @@ class ORVANE_API clsClass : public Record {
     clsListLevel restricted_;
     clsListSimple tradeLevels_;
 };
+
+// The members of clsClassLevel beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsClassLevel(X)                                                            \
+    X(FWD_SIZE, specQual_, GetNumSpecQuals)                                                        \
+    X(FWD_IN, specQual_, IsSpecQual)                                                               \
+    X(FWD_AT, specQual_, GetSpecialQuality, GetItem)                                               \
+    X(FWD_HAS, specQual_, HasSpecQual)                                                             \
+    X(FWD_TEXT, specQual_, GetSpecQualList)                                                        \
+    X(FWD_SET, givenFeats_, SetGivenFeats)                                                         \
+    X(FWD_HAS, givenFeats_, HasGivenFeats)                                                         \
+    X(FWD_SIZE, givenFeats_, GetNumGivenFeats)                                                     \
+    X(FWD_AT, givenFeats_, GetGivenFeatName, GetName)                                              \
+    X(FWD_AT, givenFeats_, GetGivenFeatLevel, GetRank)                                             \
+    X(FWD_TEXT, givenFeats_, GetGivenFeatList)                                                     \
+    X(BONUS_FAMILY, bonusFeats_, SetBonusFeats, HasBonusFeats, GetNumBonusFeats, GetBonusFeatName, \
+      GetBonusFeatNum, GetBonusFeatLevel, GetBonusFeatQuan, GetBonusFeatList)                      \
+    X(BONUS_FAMILY, crossClass_, SetCrossClass, HasCrossClass, GetNumCrossClass,                   \
+      GetCrossClassName, GetCrossClassNum, GetCrossClassLevel, GetCrossClassQuan,                  \
+      GetCrossClassList)                                                                           \
+    X(BONUS_FAMILY_V, skillMastery_, SetSkillMastery, HasSkillMastery, GetNumSkillMastery,         \
+      GetSkillMasteryName, GetSkillMasteryNum, GetSkillMasteryLevel, GetSkillMasteryQuan,          \
+      GetSkillMasteryList)                                                                         \
+    X(BONUS_FAMILY_V, bonusFeatures_, SetBonusFeatures, HasBonusFeatures, GetNumBonusFeatures,     \
+      GetBonusFeaturesName, GetBonusFeaturesNum, GetBonusFeaturesLevel, GetBonusFeaturesQuan,      \
+      GetBonusFeaturesList)                                                                        \
+    X(DECLARED, SaveAppend)                                                                        \
+    X(DECLARED, LoadAppend)                                                                        \
+    X(DECLARED, SetSpecialQualities)
 
 // What a character gains at one level of one class.
 class ORVANE_API clsClassLevel : public Record, public QualitySlots<clsClassLevel> {
@@ -211,34 +253,7 @@ class ORVANE_API clsClassLevel : public Record, public QualitySlots<clsClassLeve
 
     // Sets the list and gives the object slots one empty slot per entry.
     void SetSpecialQualities(const std::string& strSpecQuals);
-    ORVANE_FWD_SIZE(specQual_, GetNumSpecQuals)
-    ORVANE_FWD_IN(specQual_, IsSpecQual)
-    ORVANE_FWD_AT(specQual_, GetSpecialQuality, GetItem)
-    ORVANE_FWD_HAS(specQual_, HasSpecQual)
-    ORVANE_FWD_TEXT(specQual_, GetSpecQualList)
-
-    ORVANE_FWD_SET(givenFeats_, SetGivenFeats)
-    ORVANE_FWD_HAS(givenFeats_, HasGivenFeats)
-    ORVANE_FWD_SIZE(givenFeats_, GetNumGivenFeats)
-    ORVANE_FWD_AT(givenFeats_, GetGivenFeatName, GetName)
-    ORVANE_FWD_AT(givenFeats_, GetGivenFeatLevel, GetRank)
-    ORVANE_FWD_TEXT(givenFeats_, GetGivenFeatList)
-
-    ORVANE_BONUS_FAMILY(bonusFeats_, SetBonusFeats, HasBonusFeats, GetNumBonusFeats,
-                        GetBonusFeatName, GetBonusFeatNum, GetBonusFeatLevel, GetBonusFeatQuan,
-                        GetBonusFeatList)
-
-    ORVANE_BONUS_FAMILY(crossClass_, SetCrossClass, HasCrossClass, GetNumCrossClass,
-                        GetCrossClassName, GetCrossClassNum, GetCrossClassLevel, GetCrossClassQuan,
-                        GetCrossClassList)
-
-    ORVANE_BONUS_FAMILY_V(skillMastery_, SetSkillMastery, HasSkillMastery, GetNumSkillMastery,
-                          GetSkillMasteryName, GetSkillMasteryNum, GetSkillMasteryLevel,
-                          GetSkillMasteryQuan, GetSkillMasteryList)
-
-    ORVANE_BONUS_FAMILY_V(bonusFeatures_, SetBonusFeatures, HasBonusFeatures, GetNumBonusFeatures,
-                          GetBonusFeaturesName, GetBonusFeaturesNum, GetBonusFeaturesLevel,
-                          GetBonusFeaturesQuan, GetBonusFeaturesList)
+    ORVANE_MEMBERS(clsClassLevel)
 
   private:
     friend class QualitySlots<clsClassLevel>;
@@ -251,6 +266,29 @@ class ORVANE_API clsClassLevel : public Record, public QualitySlots<clsClassLeve
     clsListBonus skillMastery_;
     clsListBonus bonusFeatures_;
 };
+
+// The members of clsSkills beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsSkills(X)                                                             \
+    X(SYNERGY_CORE, synergy_)                                                                   \
+    X(FWD_HAS, synergy_, HasSynergy)                                                            \
+    X(FWD_TEXT, synergy_, SynergyList)                                                          \
+    X(SIMPLE_FAMILY, exclClass_, SetExclClass, HasExclClass, GetNumExclClass, IsExclClass,      \
+      GetExclClass, ExclClassList)                                                              \
+    X(FWD_SET, subSynergy_, SetSubSynergy)                                                      \
+    X(FWD_HAS, subSynergy_, HasSubSynergy)                                                      \
+    X(FWD_SIZE, subSynergy_, GetNumSubSynergy)                                                  \
+    X(FWD_AT, subSynergy_, GetSubSynergySub, GetSubSkill)                                       \
+    X(FWD_AT, subSynergy_, GetSubSynergyLevel, GetLevel)                                        \
+    X(FWD_AT, subSynergy_, GetSubSynergySkill, GetSkill)                                        \
+    X(FWD_AT, subSynergy_, GetSubSynergyBonus, GetBonus)                                        \
+    X(FWD_TEXT, subSynergy_, SubSynergyList)                                                    \
+    X(SIMPLE_FAMILY, subSuggest_, SetSubSuggest, HasSubSuggest, GetNumSubSuggest, IsSubSuggest, \
+      GetSubSuggest, SubSuggestList)                                                            \
+    X(DECLARED, objRequirements)                                                                \
+    X(DECLARED, SetAbility)                                                                     \
+    X(DECLARED, GetAbility)                                                                     \
+    X(DECLARED, SetSecondary)                                                                   \
+    X(DECLARED, GetSecondary)
 
 // A skill: the abilities it keys off, how it may be used, its synergies and prerequisites.
 class ORVANE_API clsSkills : public Record {
@@ -282,24 +320,7 @@ class ORVANE_API clsSkills : public Record {
     void SetSecondary(const std::string& strSecondary);
     std::string GetSecondary() const { return secondary_; }
 
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_FWD_HAS(synergy_, HasSynergy)
-    ORVANE_FWD_TEXT(synergy_, SynergyList)
-
-    ORVANE_SIMPLE_FAMILY(exclClass_, SetExclClass, HasExclClass, GetNumExclClass, IsExclClass,
-                         GetExclClass, ExclClassList)
-
-    ORVANE_FWD_SET(subSynergy_, SetSubSynergy)
-    ORVANE_FWD_HAS(subSynergy_, HasSubSynergy)
-    ORVANE_FWD_SIZE(subSynergy_, GetNumSubSynergy)
-    ORVANE_FWD_AT(subSynergy_, GetSubSynergySub, GetSubSkill)
-    ORVANE_FWD_AT(subSynergy_, GetSubSynergyLevel, GetLevel)
-    ORVANE_FWD_AT(subSynergy_, GetSubSynergySkill, GetSkill)
-    ORVANE_FWD_AT(subSynergy_, GetSubSynergyBonus, GetBonus)
-    ORVANE_FWD_TEXT(subSynergy_, SubSynergyList)
-
-    ORVANE_SIMPLE_FAMILY(subSuggest_, SetSubSuggest, HasSubSuggest, GetNumSubSuggest, IsSubSuggest,
-                         GetSubSuggest, SubSuggestList)
+    ORVANE_MEMBERS(clsSkills)
 
   private:
     std::string ability_;
@@ -310,6 +331,11 @@ class ORVANE_API clsSkills : public Record {
     clsListSimple subSuggest_;
 };
 
+// The members of clsSkillMastery beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsSkillMastery(X)                                                      \
+    X(SIMPLE_FAMILY, skills_, SetSkills, HasSkills, GetNumSkill, IsSkill, GetSkill, SkillList) \
+    X(DECLARED, UseWisScore)
+
 // A named set of skills with a number; class levels grant skill mastery by name.
 class ORVANE_API clsSkillMastery : public Record {
     ORVANE_RECORD(clsSkillMastery)
@@ -317,13 +343,19 @@ class ORVANE_API clsSkillMastery : public Record {
     std::string Name;
     Integer Number = 0;
 
-    ORVANE_SIMPLE_FAMILY(skills_, SetSkills, HasSkills, GetNumSkill, IsSkill, GetSkill, SkillList)
+    ORVANE_MEMBERS(clsSkillMastery)
     // True when Number is 0.
     bool UseWisScore() const { return Number == 0; }
 
   private:
     clsListSimple skills_;
 };
+
+// The members of clsFeats beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsFeats(X)                                                                \
+    X(LEVEL_FAMILY, bonus_, SkillBonus, SetGivBonus, GetNumGivBonus, IsGivBonus, GetGivBonusName, \
+      GetGivBonusRank, BonusList)                                                                 \
+    X(DECLARED, Requirements)
 
 // A feat: whether it can be taken again, the skill bonuses it gives, its prerequisites.
 class ORVANE_API clsFeats : public Record {
@@ -339,12 +371,19 @@ class ORVANE_API clsFeats : public Record {
     std::string Description;
     std::shared_ptr<clsRequirements> Requirements;
 
-    ORVANE_LEVEL_FAMILY(bonus_, SkillBonus, SetGivBonus, GetNumGivBonus, IsGivBonus,
-                        GetGivBonusName, GetGivBonusRank, BonusList)
+    ORVANE_MEMBERS(clsFeats)
 
   private:
     clsListLevel bonus_;  // skill name with its bonus; not part of the text file
 };
+
+// The members of clsBonus beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsBonus(X)      \
+    X(FWD_SET, feats_, SetFeats)        \
+    X(FWD_SIZE, feats_, GetNumFeats)    \
+    X(FWD_IN, feats_, IsFeat)           \
+    X(FWD_AT, feats_, GetFeat, GetItem) \
+    X(FWD_TEXT, feats_, FeatList)
 
 // A named pool from which a class level's bonus feats are chosen.
 class ORVANE_API clsBonus : public Record {
@@ -358,15 +397,16 @@ class ORVANE_API clsBonus : public Record {
     bool IncludeAllAumen = false;
     bool RequireSklRanks = false;
 
-    ORVANE_FWD_SET(feats_, SetFeats)
-    ORVANE_FWD_SIZE(feats_, GetNumFeats)
-    ORVANE_FWD_IN(feats_, IsFeat)
-    ORVANE_FWD_AT(feats_, GetFeat, GetItem)
-    ORVANE_FWD_TEXT(feats_, FeatList)
+    ORVANE_MEMBERS(clsBonus)
 
   private:
     clsListSimple feats_;
 };
+
+// The members of clsFeatures beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsFeatures(X)                                                            \
+    X(SIMPLE_FAMILY, features_, SetFeatures, HasFeatures, GetNumFeatures, IsFeature, GetFeature, \
+      FeatureList)
 
 // A named pool of bonus features.
 class ORVANE_API clsFeatures : public Record {
@@ -376,12 +416,16 @@ class ORVANE_API clsFeatures : public Record {
     bool Multiple = false;
     Integer Number = 0;
 
-    ORVANE_SIMPLE_FAMILY(features_, SetFeatures, HasFeatures, GetNumFeatures, IsFeature, GetFeature,
-                         FeatureList)
+    ORVANE_MEMBERS(clsFeatures)
 
   private:
     clsListSimple features_;
 };
+
+// The members of clsCrossClass beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsCrossClass(X)                                                     \
+    X(SIMPLE_FAMILY, skills_, SetCrossClass, HasCrossClass, GetNumCrossClass, IsCrossClass, \
+      GetCrossClass, CrossClassList)
 
 // A named list of skills a class level can open as cross-class skills.
 class ORVANE_API clsCrossClass : public Record {
@@ -389,8 +433,7 @@ class ORVANE_API clsCrossClass : public Record {
     clsCrossClass() { Clear(); }
     std::string Name;
 
-    ORVANE_SIMPLE_FAMILY(skills_, SetCrossClass, HasCrossClass, GetNumCrossClass, IsCrossClass,
-                         GetCrossClass, CrossClassList)
+    ORVANE_MEMBERS(clsCrossClass)
 
   private:
     clsListSimple skills_;

@@ -8,6 +8,9 @@
 
 namespace OrvaneLib {
 
+// The members of clsHomeworld beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsHomeworld(X)
+
 // One homeworld of a species.
 class ORVANE_API clsHomeworld : public Record {
     ORVANE_RECORD(clsHomeworld)
@@ -15,7 +18,16 @@ class ORVANE_API clsHomeworld : public Record {
     std::string Name;
     std::string Sector;
     std::string Region;
+
+    ORVANE_MEMBERS(clsHomeworld)
 };
+
+// The members of clsAge beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsAge(X)                                                                   \
+    X(SIMPLE_FAMILY, specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual, GetSpecQual, \
+      GetSpecQualList)                                                                             \
+    X(SYNERGY_CORE, synergy_)                                                                      \
+    X(FWD_TEXT, synergy_, GetSynergyList)
 
 // One age category of a species.
 class ORVANE_API clsAge : public Record, public AbilityModifiers {
@@ -25,15 +37,15 @@ class ORVANE_API clsAge : public Record, public AbilityModifiers {
     bool Dead = false;
     Integer Order = 0;
 
-    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
-                         GetSpecQual, GetSpecQualList)
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
+    ORVANE_MEMBERS(clsAge)
 
   private:
     clsListSimple specQual_;
     clsListSynergy synergy_;
 };
+
+// The members of clsSizes beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsSizes(X)
 
 // One size category.
 class ORVANE_API clsSizes : public Record {
@@ -51,6 +63,8 @@ class ORVANE_API clsSizes : public Record {
     Single MinWeight = 0;
     Single MaxWeight = 0;
     std::string BiteAttack;
+
+    ORVANE_MEMBERS(clsSizes)
 };
 
 }  // namespace OrvaneLib

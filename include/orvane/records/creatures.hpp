@@ -8,6 +8,18 @@
 
 namespace OrvaneLib {
 
+// The members of clsClassCreature beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsClassCreature(X)                                                     \
+    X(SIMPLE_FAMILY, classSkills_, SetClassSkills, HasClassSkills, GetNumSkills, IsClassSkill, \
+      GetClassSkill, GetClassSklList)                                                          \
+    X(SIMPLE_FAMILY, specQual_, SetSpecialQualities, HasSpecQual, GetNumSpecQuals, IsSpecQual, \
+      GetSpecialQuality, GetSpecQualList)                                                      \
+    X(FWD_SET, feats_, SetFeats)                                                               \
+    X(FWD_SIZE, feats_, GetNumFeats)                                                           \
+    X(FWD_IN, feats_, IsFeat)                                                                  \
+    X(FWD_AT, feats_, GetFeat, GetItem)                                                        \
+    X(FWD_TEXT, feats_, FeatList)
+
 // A creature type: its mental ability bounds, vitality and skill-point figures, class skills,
 // feats and special qualities.
 class ORVANE_API clsClassCreature : public Record {
@@ -28,21 +40,18 @@ class ORVANE_API clsClassCreature : public Record {
     // the level cap come only from the database and are left as they are, so loading a file
     // (which does not carry them) keeps them.
 
-    ORVANE_SIMPLE_FAMILY(classSkills_, SetClassSkills, HasClassSkills, GetNumSkills, IsClassSkill,
-                         GetClassSkill, GetClassSklList)
-    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecialQualities, HasSpecQual, GetNumSpecQuals, IsSpecQual,
-                         GetSpecialQuality, GetSpecQualList)
-    ORVANE_FWD_SET(feats_, SetFeats)
-    ORVANE_FWD_SIZE(feats_, GetNumFeats)
-    ORVANE_FWD_IN(feats_, IsFeat)
-    ORVANE_FWD_AT(feats_, GetFeat, GetItem)
-    ORVANE_FWD_TEXT(feats_, FeatList)
+    ORVANE_MEMBERS(clsClassCreature)
 
   private:
     clsListSimple feats_;
     clsListSimple classSkills_;
     clsListSimple specQual_;
 };
+
+// The members of clsCreatureLevel beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsCreatureLevel(X) \
+    X(DECLARED, SaveAppend)                \
+    X(DECLARED, LoadAppend)
 
 // One level of a creature type: base attack and saves.
 class ORVANE_API clsCreatureLevel : public Record {
@@ -58,7 +67,14 @@ class ORVANE_API clsCreatureLevel : public Record {
     // caller has open, so several levels share one file. Neither clears the record.
     void SaveAppend(Integer iFileNum);
     void LoadAppend(const std::string& iFileNum);
+
+    ORVANE_MEMBERS(clsCreatureLevel)
 };
+
+// The members of clsCreatureDetail beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsCreatureDetail(X) \
+    X(DECLARED, SaveAppend)                 \
+    X(DECLARED, LoadAppend)
 
 // One size of a creature type: physical ability bounds, vitality scale, natural attacks.
 class ORVANE_API clsCreatureDetail : public Record {
@@ -79,7 +95,20 @@ class ORVANE_API clsCreatureDetail : public Record {
     std::string Claw;
     void SaveAppend(Integer iFileNum);
     void LoadAppend(const std::string& iFileNum);
+
+    ORVANE_MEMBERS(clsCreatureDetail)
 };
+
+// The members of clsCreatureTemplate beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsCreatureTemplate(X)                                                      \
+    X(SIMPLE_FAMILY, feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)        \
+    X(SIMPLE_FAMILY, specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual, GetSpecQual, \
+      GetSpecQualList)                                                                             \
+    X(SYNERGY_CORE, synergy_)                                                                      \
+    X(SYNERGY_BY_SKILL, synergy_)                                                                  \
+    X(FWD_TEXT, synergy_, GetSynergyList)                                                          \
+    X(LEVEL_FAMILY, attackDamage_, HasAttackDamages, SetAttackDamage, NumAttackDamages,            \
+      IsAttackDamage, GetAttackDamageName, GetAttackDamageBonus, AttackDamageList)
 
 // A template laid over a creature.
 class ORVANE_API clsCreatureTemplate : public Record {
@@ -104,14 +133,7 @@ class ORVANE_API clsCreatureTemplate : public Record {
     bool IncreaseDamage = false;
     bool DecreaseDamage = false;
 
-    ORVANE_SIMPLE_FAMILY(feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)
-    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
-                         GetSpecQual, GetSpecQualList)
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_SYNERGY_BY_SKILL(synergy_)
-    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
-    ORVANE_LEVEL_FAMILY(attackDamage_, HasAttackDamages, SetAttackDamage, NumAttackDamages,
-                        IsAttackDamage, GetAttackDamageName, GetAttackDamageBonus, AttackDamageList)
+    ORVANE_MEMBERS(clsCreatureTemplate)
 
   private:
     clsListSimple feats_;
@@ -120,17 +142,21 @@ class ORVANE_API clsCreatureTemplate : public Record {
     clsListLevel attackDamage_;
 };
 
+// The members of clsCreatureClimate beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsCreatureClimate(X)                                                       \
+    X(SYNERGY_CORE, synergy_)                                                                      \
+    X(SYNERGY_BY_SKILL, synergy_)                                                                  \
+    X(FWD_TEXT, synergy_, GetSynergyList)                                                          \
+    X(SIMPLE_FAMILY, specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual, GetSpecQual, \
+      GetSpecQualList)
+
 // A climate or terrain with its skill synergies and special qualities.
 class ORVANE_API clsCreatureClimate : public Record {
     ORVANE_RECORD(clsCreatureClimate)
     clsCreatureClimate() { Clear(); }
     std::string Name;
 
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_SYNERGY_BY_SKILL(synergy_)
-    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
-    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
-                         GetSpecQual, GetSpecQualList)
+    ORVANE_MEMBERS(clsCreatureClimate)
 
   private:
     clsListSimple specQual_;

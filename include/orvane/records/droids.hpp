@@ -8,6 +8,10 @@
 
 namespace OrvaneLib {
 
+// The members of clsDroidBonus beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsDroidBonus(X) \
+    X(SIMPLE_FAMILY, skills_, SetSkills, HasSkills, GetNumSkill, IsSkill, GetSkill, SkillList)
+
 // A droid bonus that grants skills.
 class ORVANE_API clsDroidBonus : public Record {
     ORVANE_RECORD(clsDroidBonus)
@@ -15,11 +19,15 @@ class ORVANE_API clsDroidBonus : public Record {
     std::string Name;
     bool GainMultiple = false;
 
-    ORVANE_SIMPLE_FAMILY(skills_, SetSkills, HasSkills, GetNumSkill, IsSkill, GetSkill, SkillList)
+    ORVANE_MEMBERS(clsDroidBonus)
 
   private:
     clsListSimple skills_;
 };
+
+// The members of clsDroidDegree beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsDroidDegree(X) \
+    X(SIMPLE_FAMILY, classes_, SetClasses, HasClass, GetNumClasses, IsClass, GetClass, GetClassList)
 
 // A droid degree: six ability modifiers and the classes open to it.
 class ORVANE_API clsDroidDegree : public Record, public AbilityModifiers {
@@ -27,12 +35,16 @@ class ORVANE_API clsDroidDegree : public Record, public AbilityModifiers {
     clsDroidDegree() { Clear(); }
     std::string Name;
 
-    ORVANE_SIMPLE_FAMILY(classes_, SetClasses, HasClass, GetNumClasses, IsClass, GetClass,
-                         GetClassList)
+    ORVANE_MEMBERS(clsDroidDegree)
 
   private:
     clsListSimple classes_;
 };
+
+// The members of clsDroidEquip beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsDroidEquip(X) \
+    X(SYNERGY_CORE, synergy_)           \
+    X(FWD_TEXT, synergy_, SynergyList)
 
 // An item of droid equipment.
 class ORVANE_API clsDroidEquip : public Record {
@@ -44,12 +56,21 @@ class ORVANE_API clsDroidEquip : public Record {
     std::string Source;
     std::string Notes;
 
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_FWD_TEXT(synergy_, SynergyList)
+    ORVANE_MEMBERS(clsDroidEquip)
 
   private:
     clsListSynergy synergy_;
 };
+
+// The members of clsDroidMakers beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsDroidMakers(X)                                                           \
+    X(SYNERGY_CORE, synergy_)                                                                      \
+    X(SYNERGY_BY_SKILL, synergy_)                                                                  \
+    X(FWD_TEXT, synergy_, GetSynergyList)                                                          \
+    X(SIMPLE_FAMILY, specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual, GetSpecQual, \
+      GetSpecQualList)                                                                             \
+    X(BONUS_FAMILY_V, skillBonus_, SetSkillBonus, HasSkillBonus, GetNumSkillBonus,                 \
+      GetSkillBonusName, GetSkillBonusNum, GetSkillBonusAmt, GetSkillBonusQuan, GetSkillBonusList)
 
 // A droid manufacturer: ability modifiers, movement, skill bonuses and penalties, extra
 // quirks, special qualities, synergies and the skill bonuses a buyer chooses.
@@ -65,20 +86,25 @@ class ORVANE_API clsDroidMakers : public Record, public AbilityModifiers {
     Integer SkillPenaltyAmt = 0;
     Integer BonusQuirks = 0;
 
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_SYNERGY_BY_SKILL(synergy_)
-    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
-    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
-                         GetSpecQual, GetSpecQualList)
-    ORVANE_BONUS_FAMILY_V(skillBonus_, SetSkillBonus, HasSkillBonus, GetNumSkillBonus,
-                          GetSkillBonusName, GetSkillBonusNum, GetSkillBonusAmt, GetSkillBonusQuan,
-                          GetSkillBonusList)
+    ORVANE_MEMBERS(clsDroidMakers)
 
   private:
     clsListSimple specQual_;
     clsListSynergy synergy_;
     clsListBonus skillBonus_;
 };
+
+// The members of clsDroidQuirks beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsDroidQuirks(X)                                                           \
+    X(SYNERGY_CORE, synergy_)                                                                      \
+    X(SYNERGY_BY_SKILL, synergy_)                                                                  \
+    X(FWD_TEXT, synergy_, GetSynergyList)                                                          \
+    X(SIMPLE_FAMILY, specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual, GetSpecQual, \
+      GetSpecQualList)                                                                             \
+    X(SIMPLE_FAMILY, feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)        \
+    X(BONUS_FAMILY_V, skillMastery_, SetSkillMastery, HasSkillMastery, GetNumSkillMastery,         \
+      GetSkillMasteryName, GetSkillMasteryNum, GetSkillMasteryLevel, GetSkillMasteryQuan,          \
+      GetSkillMasteryList)
 
 // A droid quirk: movement change, feats, special qualities, synergies and skill mastery.
 class ORVANE_API clsDroidQuirks : public Record {
@@ -87,15 +113,7 @@ class ORVANE_API clsDroidQuirks : public Record {
     std::string Name;
     Integer Move = 0;
 
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_SYNERGY_BY_SKILL(synergy_)
-    ORVANE_FWD_TEXT(synergy_, GetSynergyList)
-    ORVANE_SIMPLE_FAMILY(specQual_, SetSpecQual, HasSpecQual, GetNumSpecQual, IsSpecQual,
-                         GetSpecQual, GetSpecQualList)
-    ORVANE_SIMPLE_FAMILY(feats_, SetFeats, HasFeats, GetNumFeats, IsFeat, GetFeat, GetFeatList)
-    ORVANE_BONUS_FAMILY_V(skillMastery_, SetSkillMastery, HasSkillMastery, GetNumSkillMastery,
-                          GetSkillMasteryName, GetSkillMasteryNum, GetSkillMasteryLevel,
-                          GetSkillMasteryQuan, GetSkillMasteryList)
+    ORVANE_MEMBERS(clsDroidQuirks)
 
   private:
     clsListSimple specQual_;

@@ -8,6 +8,18 @@
 
 namespace OrvaneLib {
 
+// The members of clsArmor beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsArmor(X)                \
+    X(SYNERGY_CORE, synergy_)                     \
+    X(FWD_TEXT, synergy_, SynergyList)            \
+    X(FWD_HAS, ability_, AbilityBonus)            \
+    X(FWD_SET, ability_, SetBonAttr)              \
+    X(FWD_SIZE, ability_, GetNumBonAttr)          \
+    X(FWD_IN, ability_, IsBonAttr)                \
+    X(FWD_AT, ability_, GetBonAttrScore, GetRank) \
+    X(FWD_TEXT, ability_, AbilityList)            \
+    X(DECLARED, GetBonAttrName)
+
 // One suit of armour, with the skill synergies it gives and the ability bonuses it grants.
 class ORVANE_API clsArmor : public Record {
     ORVANE_RECORD(clsArmor)
@@ -26,22 +38,21 @@ class ORVANE_API clsArmor : public Record {
     std::string Description;
     Integer DR = 0;
 
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_FWD_TEXT(synergy_, SynergyList)
+    ORVANE_MEMBERS(clsArmor)
 
-    ORVANE_FWD_HAS(ability_, AbilityBonus)
-    ORVANE_FWD_SET(ability_, SetBonAttr)
-    ORVANE_FWD_SIZE(ability_, GetNumBonAttr)
-    ORVANE_FWD_IN(ability_, IsBonAttr)
     // The ability's name, its usual three-letter abbreviation written out in full.
     std::string GetBonAttrName(Integer iAbility) const;
-    ORVANE_FWD_AT(ability_, GetBonAttrScore, GetRank)
-    ORVANE_FWD_TEXT(ability_, AbilityList)
 
   private:
     clsListSynergy synergy_;
     clsListLevel ability_;
 };
+
+// The members of clsWeapon beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsWeapon(X) \
+    X(DECLARED, IsLight)            \
+    X(DECLARED, IsRanged)           \
+    X(DECLARED, IsMelee)
 
 // One weapon. A weapon allows normal attacks unless told otherwise, so NormFire starts true.
 class ORVANE_API clsWeapon : public Record {
@@ -75,7 +86,14 @@ class ORVANE_API clsWeapon : public Record {
     bool IsLight() const;
     bool IsRanged() const;
     bool IsMelee() const;
+
+    ORVANE_MEMBERS(clsWeapon)
 };
+
+// The members of clsEquipment beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsEquipment(X) \
+    X(SYNERGY_CORE, synergy_)          \
+    X(FWD_TEXT, synergy_, SynergyList)
 
 // One item of general equipment.
 class ORVANE_API clsEquipment : public Record {
@@ -88,8 +106,7 @@ class ORVANE_API clsEquipment : public Record {
     std::string Notes;
     std::string Description;
 
-    ORVANE_SYNERGY_CORE(synergy_)
-    ORVANE_FWD_TEXT(synergy_, SynergyList)
+    ORVANE_MEMBERS(clsEquipment)
 
   private:
     clsListSynergy synergy_;

@@ -11,6 +11,42 @@
 
 namespace OrvaneLib {
 
+// The members of clsRequirements beyond its fields (see ORVANE_MEMBER). The alternative
+// sets (the Or families) take a set index, then an index or a name within the set; out of
+// range their indexed getters answer "0".
+#define ORVANE_MEMBERS_clsRequirements(X)                                                         \
+    X(SIMPLE_FAMILY, feats_, SetFeats, HasFeats, NumFeats, IsFeat, GetFeat, FeatList)             \
+    X(SIMPLE_FAMILY, readWrite_, SetReadWrite, HasReadWrite, NumReadWrite, IsReadWrite,           \
+      GetReadWrite, ReadWriteList)                                                                \
+    X(SIMPLE_FAMILY, speak_, SetSpeak, HasSpeak, NumSpeak, IsSpeak, GetSpeak, SpeakList)          \
+    X(LEVEL_FAMILY, skills_, HasSkills, SetSkill, NumSkill, IsSkill, GetSkillName, GetSkillRank,  \
+      SkillList)                                                                                  \
+    X(LEVEL_FAMILY, classes_, HasClasses, SetClass, NumClasses, IsClass, GetClassName,            \
+      GetClassRank, ClassList)                                                                    \
+    X(LEVEL_FAMILY, abilities_, HasAbility, SetAbility, NumAbilitiy, IsAbility, GetAbilityName,   \
+      GetAbilityScore, AbilityList)                                                               \
+    X(SIMPLE_FAMILY, species_, SetSpecies, HasSpecies, NumSpecies, IsSpecies, GetSpecies,         \
+      SpeciesList)                                                                                \
+    X(SIMPLE_FAMILY, homeworlds_, SetHomeworld, HasHomeworld, NumHomeworld, IsHomeworld,          \
+      GetHomeworld, HomeworldList)                                                                \
+    X(LEVEL_FAMILY, minimums_, MinRequirements, SetMinRequire, NumMinRequire, IsMinRequire,       \
+      GetMinRequireName, GetMinRequireRank, MinList)                                              \
+    X(LEVEL_FAMILY, maximums_, MaxRequirements, SetMaxRequire, NumMaxRequire, IsMaxRequire,       \
+      GetMaxRequireName, GetMaxRequireRank, MaxList)                                              \
+    X(SIMPLE_FAMILY, qualities_, SetQualities, HasQualities, NumQualities, IsQuality, GetQuality, \
+      QualityList)                                                                                \
+    X(OR_SIMPLE_FAMILY, orFeats_, HasOrFeats, SetOrFeats, NumOrFeatSets, NumOrFeats, IsOrFeat,    \
+      GetOrFeat, OrFeatSetList, OrFeatList)                                                       \
+    X(OR_LEVEL_FAMILY, orClasses_, HasOrClasses, SetOrClasses, NumOrClassSets, NumOrClasses,      \
+      IsOrClass, GetOrClassName, GetOrClassRank, OrClassSetList, OrClassList)                     \
+    X(OR_LEVEL_FAMILY, orSkills_, HasOrSkills, SetOrSkills, NumOrSkillSets, NumOrSkills,          \
+      IsOrSkill, GetOrSkillName, GetOrSkillRank, OrSkillSetList, OrSkillList)                     \
+    X(OR_SIMPLE_FAMILY, orSpecial_, HasOrSpecial, SetOrSpecial, NumOrSpecialSets, NumOrSpecial,   \
+      IsOrSpecial, GetOrSpecial, OrSpecialSetList, OrSpecialList)                                 \
+    X(DECLARED, Clear)                                                                            \
+    X(DECLARED, Save)                                                                             \
+    X(DECLARED, Load)
+
 class ORVANE_API clsRequirements : public Object {
   public:
     clsRequirements() { Clear(); }
@@ -27,48 +63,7 @@ class ORVANE_API clsRequirements : public Object {
     void Save(Integer iFileNum) const;
     void Load(Integer iFileNum);
 
-    ORVANE_SIMPLE_FAMILY(feats_, SetFeats, HasFeats, NumFeats, IsFeat, GetFeat, FeatList)
-    ORVANE_SIMPLE_FAMILY(readWrite_, SetReadWrite, HasReadWrite, NumReadWrite, IsReadWrite,
-                         GetReadWrite, ReadWriteList)
-    ORVANE_SIMPLE_FAMILY(speak_, SetSpeak, HasSpeak, NumSpeak, IsSpeak, GetSpeak, SpeakList)
-
-    ORVANE_LEVEL_FAMILY(skills_, HasSkills, SetSkill, NumSkill, IsSkill, GetSkillName, GetSkillRank,
-                        SkillList)
-
-    ORVANE_LEVEL_FAMILY(classes_, HasClasses, SetClass, NumClasses, IsClass, GetClassName,
-                        GetClassRank, ClassList)
-
-    ORVANE_LEVEL_FAMILY(abilities_, HasAbility, SetAbility, NumAbilitiy, IsAbility, GetAbilityName,
-                        GetAbilityScore, AbilityList)
-
-    ORVANE_SIMPLE_FAMILY(species_, SetSpecies, HasSpecies, NumSpecies, IsSpecies, GetSpecies,
-                         SpeciesList)
-    ORVANE_SIMPLE_FAMILY(homeworlds_, SetHomeworld, HasHomeworld, NumHomeworld, IsHomeworld,
-                         GetHomeworld, HomeworldList)
-
-    ORVANE_LEVEL_FAMILY(minimums_, MinRequirements, SetMinRequire, NumMinRequire, IsMinRequire,
-                        GetMinRequireName, GetMinRequireRank, MinList)
-
-    ORVANE_LEVEL_FAMILY(maximums_, MaxRequirements, SetMaxRequire, NumMaxRequire, IsMaxRequire,
-                        GetMaxRequireName, GetMaxRequireRank, MaxList)
-
-    ORVANE_SIMPLE_FAMILY(qualities_, SetQualities, HasQualities, NumQualities, IsQuality,
-                         GetQuality, QualityList)
-
-    // Alternative sets: a set index, then an index or a name within the set; out of range
-    // the indexed getters answer "0".
-    ORVANE_OR_SIMPLE_FAMILY(orFeats_, HasOrFeats, SetOrFeats, NumOrFeatSets, NumOrFeats, IsOrFeat,
-                            GetOrFeat, OrFeatSetList, OrFeatList)
-
-    ORVANE_OR_LEVEL_FAMILY(orClasses_, HasOrClasses, SetOrClasses, NumOrClassSets, NumOrClasses,
-                           IsOrClass, GetOrClassName, GetOrClassRank, OrClassSetList, OrClassList)
-
-    ORVANE_OR_LEVEL_FAMILY(orSkills_, HasOrSkills, SetOrSkills, NumOrSkillSets, NumOrSkills,
-                           IsOrSkill, GetOrSkillName, GetOrSkillRank, OrSkillSetList, OrSkillList)
-
-    ORVANE_OR_SIMPLE_FAMILY(orSpecial_, HasOrSpecial, SetOrSpecial, NumOrSpecialSets, NumOrSpecial,
-                            IsOrSpecial, GetOrSpecial, OrSpecialSetList, OrSpecialList)
-
+    ORVANE_MEMBERS(clsRequirements)
   private:
     friend struct detail::Describe<clsRequirements>;
     // In the order of the block's lines.

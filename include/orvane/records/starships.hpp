@@ -8,11 +8,15 @@
 #include "orvane/lists.hpp"
 #include "orvane/record.hpp"
 
-// The sizes family: the names of the ship sizes a component row applies to.
-#define ORVANE_SIZES_FAMILY(list) \
-    ORVANE_SIMPLE_FAMILY(list, SetSizes, HasSizes, GetNumSizes, IsSize, GetSize, GetSizeList)
+// The sizes family: the names of the ship sizes a component row applies to, as an entry of a
+// list of members (see ORVANE_MEMBER).
+#define ORVANE_SIZES_FAMILY(X, list) \
+    X(SIMPLE_FAMILY, list, SetSizes, HasSizes, GetNumSizes, IsSize, GetSize, GetSizeList)
 
 namespace OrvaneLib {
+
+// The members of clsStarshipCrew beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipCrew(X) ORVANE_SIZES_FAMILY(X, sizes_)
 
 // Crew quarters, or life support, for a band of design points.
 class ORVANE_API clsStarshipCrew : public Record {
@@ -23,11 +27,14 @@ class ORVANE_API clsStarshipCrew : public Record {
     Long MinCrew = 0;
     Long MaxCrew = 0;
 
-    ORVANE_SIZES_FAMILY(sizes_)
+    ORVANE_MEMBERS(clsStarshipCrew)
 
   private:
     clsListSimple sizes_;
 };
+
+// The members of clsStarshipEmplacement beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipEmplacement(X) ORVANE_SIZES_FAMILY(X, sizes_)
 
 // Weapon emplacements for a band of design points.
 class ORVANE_API clsStarshipEmplacement : public Record {
@@ -38,11 +45,14 @@ class ORVANE_API clsStarshipEmplacement : public Record {
     Long MinEmplace = 0;
     Long MaxEmplace = 0;
 
-    ORVANE_SIZES_FAMILY(sizes_)
+    ORVANE_MEMBERS(clsStarshipEmplacement)
 
   private:
     clsListSimple sizes_;
 };
+
+// The members of clsStarshipHull beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipHull(X) ORVANE_SIZES_FAMILY(X, sizes_)
 
 // Hull points for a band of design points.
 class ORVANE_API clsStarshipHull : public Record {
@@ -53,11 +63,17 @@ class ORVANE_API clsStarshipHull : public Record {
     Long MinHull = 0;
     Long MaxHull = 0;
 
-    ORVANE_SIZES_FAMILY(sizes_)
+    ORVANE_MEMBERS(clsStarshipHull)
 
   private:
     clsListSimple sizes_;
 };
+
+// The members of clsStarshipShields beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipShields(X)                                                    \
+    ORVANE_SIZES_FAMILY(X, sizes_)                                                              \
+    X(SIMPLE_FAMILY, doubleCost_, SetDoubleCost, HasDoubleCost, GetNumDoubleCost, IsDoubleCost, \
+      GetDoubleCost, GetDoubleCostList)
 
 // Shields for a band of design points, with the sizes that pay double for them.
 class ORVANE_API clsStarshipShields : public Record {
@@ -68,14 +84,15 @@ class ORVANE_API clsStarshipShields : public Record {
     Long MinShields = 0;
     Long MaxShields = 0;
 
-    ORVANE_SIZES_FAMILY(sizes_)
-    ORVANE_SIMPLE_FAMILY(doubleCost_, SetDoubleCost, HasDoubleCost, GetNumDoubleCost, IsDoubleCost,
-                         GetDoubleCost, GetDoubleCostList)
+    ORVANE_MEMBERS(clsStarshipShields)
 
   private:
     clsListSimple sizes_;
     clsListSimple doubleCost_;
 };
+
+// The members of clsStarshipHyperdrive beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipHyperdrive(X) ORVANE_SIZES_FAMILY(X, sizes_)
 
 // A hyperdrive class with its normal and backup costs.
 class ORVANE_API clsStarshipHyperdrive : public Record {
@@ -86,11 +103,14 @@ class ORVANE_API clsStarshipHyperdrive : public Record {
     Long NormalPoints = 0;
     Long BackupPoints = 0;
 
-    ORVANE_SIZES_FAMILY(sizes_)
+    ORVANE_MEMBERS(clsStarshipHyperdrive)
 
   private:
     clsListSimple sizes_;
 };
+
+// The members of clsStarshipStowage beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipStowage(X) ORVANE_SIZES_FAMILY(X, sizes_)
 
 // Cargo space for a band of design points.
 class ORVANE_API clsStarshipStowage : public Record {
@@ -103,11 +123,14 @@ class ORVANE_API clsStarshipStowage : public Record {
     Long MaxCargo = 0;
     bool MaxMetric = false;
 
-    ORVANE_SIZES_FAMILY(sizes_)
+    ORVANE_MEMBERS(clsStarshipStowage)
 
   private:
     clsListSimple sizes_;
 };
+
+// The members of clsStarshipSupply beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipSupply(X) ORVANE_SIZES_FAMILY(X, sizes_)
 
 // Supplies for a band of design points: how long they last and in which unit.
 class ORVANE_API clsStarshipSupply : public Record {
@@ -121,11 +144,14 @@ class ORVANE_API clsStarshipSupply : public Record {
     bool Month = false;
     bool Year = false;
 
-    ORVANE_SIZES_FAMILY(sizes_)
+    ORVANE_MEMBERS(clsStarshipSupply)
 
   private:
     clsListSimple sizes_;
 };
+
+// The members of clsStarshipEngine beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipEngine(X) ORVANE_SIZES_FAMILY(X, sizes_)
 
 // An engine for a band of design points.
 class ORVANE_API clsStarshipEngine : public Record {
@@ -138,11 +164,14 @@ class ORVANE_API clsStarshipEngine : public Record {
     Integer AttackBonus = 0;
     Integer PilotBonus = 0;
 
-    ORVANE_SIZES_FAMILY(sizes_)
+    ORVANE_MEMBERS(clsStarshipEngine)
 
   private:
     clsListSimple sizes_;
 };
+
+// The members of clsStarshipSize beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipSize(X)
 
 // A size class of starships or stations.
 class ORVANE_API clsStarshipSize : public Record {
@@ -163,7 +192,12 @@ class ORVANE_API clsStarshipSize : public Record {
     Long BackupGenCost = 0;
     Long BackupEmpCost = 0;
     Long SlaveCircCost = 0;
+
+    ORVANE_MEMBERS(clsStarshipSize)
 };
+
+// The members of clsStarshipArmor beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipArmor(X)
 
 // The armour of one size class.
 class ORVANE_API clsStarshipArmor : public Record {
@@ -174,7 +208,12 @@ class ORVANE_API clsStarshipArmor : public Record {
     Integer Armor = 0;
     Long Cost = 0;
     Integer PilotBonus = 0;
+
+    ORVANE_MEMBERS(clsStarshipArmor)
 };
+
+// The members of clsStarshipCost beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipCost(X)
 
 // A cost band, keyed by its minimum design points.
 class ORVANE_API clsStarshipCost : public Record {
@@ -186,7 +225,12 @@ class ORVANE_API clsStarshipCost : public Record {
     bool BaseMega = false;
     Single ModCost = 0;
     bool ModMega = false;
+
+    ORVANE_MEMBERS(clsStarshipCost)
 };
+
+// The members of clsStarshipYards beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipYards(X)
 
 // A shipyard and its price multiplier.
 class ORVANE_API clsStarshipYards : public Record {
@@ -194,7 +238,12 @@ class ORVANE_API clsStarshipYards : public Record {
     clsStarshipYards() { Clear(); }
     std::string Yard;
     Single Multiplier = 0;
+
+    ORVANE_MEMBERS(clsStarshipYards)
 };
+
+// The members of clsStarshipWeapon beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsStarshipWeapon(X)
 
 // A weapon mounted on a starship. A new one has damage type "0" and emplacement 5.
 class ORVANE_API clsStarshipWeapon : public Record {
@@ -214,7 +263,12 @@ class ORVANE_API clsStarshipWeapon : public Record {
     bool MultFire = false;
     bool AutoFire = false;
     Integer Emplacement = 5;
+
+    ORVANE_MEMBERS(clsStarshipWeapon)
 };
+
+// The members of clsVehicleWeapon beyond its fields (see ORVANE_MEMBER).
+#define ORVANE_MEMBERS_clsVehicleWeapon(X)
 
 // A weapon mounted on a vehicle.
 class ORVANE_API clsVehicleWeapon : public Record {
@@ -229,11 +283,11 @@ class ORVANE_API clsVehicleWeapon : public Record {
     std::string SecDamageType;
     Long Range = 0;
     Integer MaxIncrements = 0;
+
+    ORVANE_MEMBERS(clsVehicleWeapon)
 };
 
 }  // namespace OrvaneLib
-
-#undef ORVANE_SIZES_FAMILY
 
 // The kinds of this family and their clsDatabase operations (see ORVANE_DECLARE_KIND). Crew
 // quarters and life support share their record class and are stored in two tables.
