@@ -116,7 +116,17 @@ std::string NamesText(const FieldInfo& field) {
     return text;
 }
 
-// The fields of a kind with the fields of its blocks after each block, named "Block.Field".
+// A link from a list or block class to its part of the other references.
+std::string ClassLink(const std::string& cls) {
+    if (cls.empty()) return {};
+    std::string anchor;
+    for (char c : cls) anchor += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (cls == "clsRequirements") return "[" + cls + "](record-files.md#the-requirements-block)";
+    return "[" + cls + "](lists.md#" + anchor + ")";
+}
+
+}  // namespace
+
 std::vector<FieldInfo> AllFields(const KindInfo& kind) {
     std::vector<FieldInfo> all;
     for (const auto& field : kind.Fields()) {
@@ -129,17 +139,6 @@ std::vector<FieldInfo> AllFields(const KindInfo& kind) {
     }
     return all;
 }
-
-// A link from a list or block class to its part of the other references.
-std::string ClassLink(const std::string& cls) {
-    if (cls.empty()) return {};
-    std::string anchor;
-    for (char c : cls) anchor += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (cls == "clsRequirements") return "[" + cls + "](record-files.md#the-requirements-block)";
-    return "[" + cls + "](lists.md#" + anchor + ")";
-}
-
-}  // namespace
 
 Json KindJson(const KindInfo& kind) {
     Json keys = Json::array();
