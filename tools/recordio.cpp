@@ -141,7 +141,9 @@ void SetFields(Session& session, const KindInfo& kind, RecordInput& in, const Js
         if (value.is_object() && value.contains("entries")) {
             const Object* list = kind.FieldObject(*in.record, path);
             const Json decoded = list ? DecodeList(*list) : Json(nullptr);
-            if (!decoded.is_null() && decoded["entries"] != value["entries"])
+            // Compared as plain JSON: the order of an entry's members does not matter.
+            if (!decoded.is_null() && nlohmann::json::parse(decoded["entries"].dump()) !=
+                                          nlohmann::json::parse(value["entries"].dump()))
                 Refuse(kind, "field '" + path + "': its entries do not match its text '" + *text +
                                  "' (change the text, or leave the entries out)");
         }
