@@ -177,7 +177,7 @@ TEST_F(CliTest, UsageErrorsSayWhatIsWrongAndWhatComesClose) {
     };
     const std::string commands =
         "the commands are kinds, list, show, export, import, delete, lookup, attacks, init, info, "
-        "convert";
+        "convert, replace, dump, load, check, search";
     EXPECT_EQ(usage({}), "orvane: no command given; " + commands + "\n");
     EXPECT_EQ(usage({"--db", sample_}), "orvane: no command given; " + commands + "\n");
     EXPECT_EQ(
