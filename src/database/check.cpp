@@ -18,11 +18,7 @@ namespace OrvaneLib {
 namespace detail {
 namespace {
 
-struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
-using NameSet = std::unordered_set<std::string, Hash, std::equal_to<>>;
+using NameSet = std::unordered_set<std::string>;
 
 // Where the names of a target come from: the key column of a record kind's table, or the
 // column of a lookup list. Sub-skills are the entries of the skills' suggested sub-skills.
@@ -112,7 +108,7 @@ class Names {
         return {};
     }
 
-    bool Has(Ref ref, std::string_view name) const {
+    bool Has(Ref ref, const std::string& name) const {
         const NameSet& set = sets_[static_cast<std::size_t>(ref)];
         if (set.find(name) != set.end()) return true;
         // Abilities: the library completes a name from its first three letters, and "None"
