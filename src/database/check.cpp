@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <map>
 #include <set>
-#include <unordered_set>
 
 #include "database/access.hpp"
 #include "orvane/host.hpp"
@@ -18,7 +18,55 @@ namespace OrvaneLib {
 namespace detail {
 namespace {
 
-using NameSet = std::unordered_set<std::string>;
+// The names of one target: the bytes of all names in one buffer and an open-addressing table
+// of (hash, index) pairs, so that a lookup touches one slot and one name, where a node-based
+// set would chase pointers through the heap; a check makes millions of lookups.
+class NameSet {
+  public:
+    void Add(std::string_view name) {
+        ends_.push_back(0);
+        bytes_.append(name);
+        ends_.back() = static_cast<std::uint32_t>(bytes_.size());
+        built_ = false;
+    }
+    void Build() {
+        std::size_t size = 16;
+        while (size < 2 * ends_.size()) size *= 2;
+        slots_.assign(size, 0);
+        mask_ = size - 1;
+        for (std::uint32_t i = 0; i < ends_.size(); ++i) {
+            const auto h = Hash(Name(i));
+            std::size_t at = h & mask_;
+            while (slots_[at]) at = (at + 1) & mask_;
+            slots_[at] = (std::uint64_t{static_cast<std::uint32_t>(h)} << 32) | (i + 1);
+        }
+        built_ = true;
+    }
+    bool Contains(std::string_view name) const {
+        if (!built_ || ends_.empty()) return false;
+        const auto h = Hash(name);
+        const auto tag = static_cast<std::uint32_t>(h);
+        for (std::size_t at = h & mask_;; at = (at + 1) & mask_) {
+            const std::uint64_t slot = slots_[at];
+            if (!slot) return false;
+            if ((slot >> 32) == tag && Name(static_cast<std::uint32_t>(slot) - 1) == name)
+                return true;
+        }
+    }
+    std::size_t Size() const { return ends_.size(); }
+    std::string_view Name(std::uint32_t i) const {
+        const std::uint32_t begin = i ? ends_[i - 1] : 0;
+        return std::string_view(bytes_).substr(begin, ends_[i] - begin);
+    }
+
+  private:
+    static std::size_t Hash(std::string_view s) { return std::hash<std::string_view>{}(s); }
+    std::string bytes_;
+    std::vector<std::uint32_t> ends_;
+    std::vector<std::uint64_t> slots_;
+    std::size_t mask_ = 0;
+    bool built_ = false;
+};
 
 // Where the names of a target come from: the key column of a record kind's table, or the
 // column of a lookup list. Sub-skills are the entries of the skills' suggested sub-skills.
@@ -95,22 +143,23 @@ class Names {
         NameSet& set = sets_[i];
         for (auto& v : values) {
             if (!src.listItems) {
-                set.insert(std::move(v));
+                set.Add(v);
                 continue;
             }
             clsListSimple items;
             items.SetList(v);
-            for (Integer n = 0; n < items.GetSize(); ++n) set.insert(items.GetItem(n));
+            for (Integer n = 0; n < items.GetSize(); ++n) set.Add(items.GetItem(n));
         }
+        set.Build();
         if (ref == Ref::Ability)
-            for (const auto& name : set)
-                if (name.size() >= 3) abbreviations_.insert(name.substr(0, 3));
+            for (std::uint32_t n = 0; n < set.Size(); ++n)
+                if (set.Name(n).size() >= 3)
+                    abbreviations_.insert(std::string(set.Name(n).substr(0, 3)));
         return {};
     }
 
     bool Has(Ref ref, const std::string& name) const {
-        const NameSet& set = sets_[static_cast<std::size_t>(ref)];
-        if (set.find(name) != set.end()) return true;
+        if (sets_[static_cast<std::size_t>(ref)].Contains(name)) return true;
         // Abilities: the library completes a name from its first three letters, and "None"
         // is the secondary ability of a skill that has none.
         if (ref == Ref::Ability)
@@ -160,7 +209,8 @@ std::vector<std::string> Closest(const NameSet& names, const std::string& wanted
     const std::string w = Lower(wanted);
     const std::size_t limit = std::max<std::size_t>(2, w.size() / 3);
     std::vector<std::pair<std::size_t, std::string>> found;
-    for (const auto& name : names) {
+    for (std::uint32_t i = 0; i < names.Size(); ++i) {
+        const std::string name(names.Name(i));
         const std::string n = Lower(name);
         std::size_t d = Distance(w, n, limit);
         if (d > limit && w.size() >= 4 && n.find(w) != std::string::npos) d = limit;
@@ -168,7 +218,10 @@ std::vector<std::string> Closest(const NameSet& names, const std::string& wanted
     }
     std::sort(found.begin(), found.end());
     std::vector<std::string> best;
-    for (std::size_t i = 0; i < found.size() && i < 3; ++i) best.push_back(found[i].second);
+    for (const auto& [distance, name] : found) {
+        if (best.size() == 3) break;
+        if (std::find(best.begin(), best.end(), name) == best.end()) best.push_back(name);
+    }
     return best;
 }
 
