@@ -53,6 +53,28 @@ class NameSet {
                 return true;
         }
     }
+    // Looking up many names at once: the slot of each name is fetched from memory while the
+    // others are hashed, and the bytes of each candidate while the others are probed, so that
+    // the waits for memory overlap instead of following one another.
+    static std::size_t Hash(std::string_view s) { return std::hash<std::string_view>{}(s); }
+    void PrefetchSlot(std::size_t hash) const {
+        if (built_ && !ends_.empty()) __builtin_prefetch(&slots_[hash & mask_]);
+    }
+    // The first name whose slot carries the hash's tag (index + 1), or 0; its bytes are
+    // fetched meanwhile. A match still needs Name(i) == name (else Contains decides).
+    std::uint32_t Candidate(std::size_t hash) const {
+        if (!built_ || ends_.empty()) return 0;
+        const auto tag = static_cast<std::uint32_t>(hash);
+        for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
+            const std::uint64_t slot = slots_[at];
+            if (!slot) return 0;
+            if ((slot >> 32) == tag) {
+                const auto i = static_cast<std::uint32_t>(slot);
+                __builtin_prefetch(bytes_.data() + (i > 1 ? ends_[i - 2] : 0));
+                return i;
+            }
+        }
+    }
     std::size_t Size() const { return ends_.size(); }
     std::string_view Name(std::uint32_t i) const {
         const std::uint32_t begin = i ? ends_[i - 1] : 0;
@@ -60,7 +82,6 @@ class NameSet {
     }
 
   private:
-    static std::size_t Hash(std::string_view s) { return std::hash<std::string_view>{}(s); }
     std::string bytes_;
     std::vector<std::uint32_t> ends_;
     std::vector<std::uint64_t> slots_;
@@ -158,18 +179,14 @@ class Names {
         return {};
     }
 
-    bool Has(Ref ref, const std::string& name) const {
-        if (sets_[static_cast<std::size_t>(ref)].Contains(name)) return true;
-        // Abilities: the library completes a name from its first three letters, and "None"
-        // is the secondary ability of a skill that has none.
-        if (ref == Ref::Ability)
-            return name == "None" ||
-                   (name.size() >= 3 &&
-                    abbreviations_.find(std::string(name.substr(0, 3))) != abbreviations_.end());
-        return false;
-    }
-
     const NameSet& Of(Ref ref) const { return sets_[static_cast<std::size_t>(ref)]; }
+    // The rules beyond the set itself: the library completes an ability from its first three
+    // letters, and "None" is the secondary ability of a skill that has none.
+    bool HasOtherwise(Ref ref, const std::string& name) const {
+        return ref == Ref::Ability &&
+               (name == "None" || (name.size() >= 3 &&
+                                   abbreviations_.find(name.substr(0, 3)) != abbreviations_.end()));
+    }
 
   private:
     DatabaseState& s_;
@@ -305,10 +322,12 @@ class Checker {
         return {};
     }
 
-    // Resolves the names of one record (already read into `record`).
+    // Resolves the names of one record (already read into `record`): all its names are
+    // gathered first and then looked up together (see NameSet).
     void Names(const TableKind& kind, const Object& record, const std::vector<NamingField>& fields,
                const std::function<ReferenceFinding()>& base) {
         const Field* block = BlockRow(*kind.record);
+        lookups_.clear();
         for (const auto& nf : fields) {
             const Object* holder = &record;
             if (nf.inBlock) {
@@ -316,21 +335,30 @@ class Checker {
                 if (!holder) continue;
             }
             const Access& a = *nf.field->access;
-            auto resolve = [&](int part, const std::string& name) {
+            auto gather = [&](int part, const std::string& name) {
                 const Ref ref = nf.field->names[static_cast<std::size_t>(part)];
-                if (ref == Ref::None || name.empty() || names_.Has(ref, name)) return;
-                ReferenceFinding f = base();
-                f.Type = ReferenceFinding::Problem::Dangling;
-                f.Field = nf.label;
-                f.Name = name;
-                f.Target = std::string(RefName(ref));
-                pending_.emplace_back(findings_.size(), ref);
-                findings_.push_back(std::move(f));
+                if (ref == Ref::None || name.empty()) return;
+                const std::size_t hash = NameSet::Hash(name);
+                names_.Of(ref).PrefetchSlot(hash);
+                lookups_.push_back({&nf, ref, name, hash, 0});
             };
             if (a.type == FieldType::Text)
-                resolve(0, a.getText(*holder));
+                gather(0, a.getText(*holder));
             else if (a.list)
-                EachName(*a.list(*holder), resolve);
+                EachName(*a.list(*holder), gather);
+        }
+        for (auto& l : lookups_) l.candidate = names_.Of(l.ref).Candidate(l.hash);
+        for (const auto& l : lookups_) {
+            const NameSet& set = names_.Of(l.ref);
+            if (l.candidate && set.Name(l.candidate - 1) == l.name) continue;
+            if (set.Contains(l.name) || names_.HasOtherwise(l.ref, l.name)) continue;
+            ReferenceFinding f = base();
+            f.Type = ReferenceFinding::Problem::Dangling;
+            f.Field = l.field->label;
+            f.Name = l.name;
+            f.Target = std::string(RefName(l.ref));
+            pending_.emplace_back(findings_.size(), l.ref);
+            findings_.push_back(std::move(f));
         }
     }
 
@@ -356,7 +384,15 @@ class Checker {
     }
 
   private:
+    struct Lookup {
+        const NamingField* field;
+        Ref ref;
+        std::string name;
+        std::size_t hash;
+        std::uint32_t candidate;
+    };
     detail::Names names_;
+    std::vector<Lookup> lookups_;
     std::vector<ReferenceFinding> findings_;
     std::vector<std::pair<std::size_t, Ref>> pending_;
 };
