@@ -76,10 +76,12 @@ void Dump(Session& session, const DumpOptions& o) {
     if (fs::exists(dir, ec) && !fs::is_empty(dir, ec) && !o.force)
         Fail(o.dir + " is not empty; give --force to write the dump over what it holds");
     // Over an earlier dump: its files go, so that a kind or list emptied since leaves none.
+    std::vector<fs::path> old;
     for (const char* sub : {"records", "lookups"})
         if (fs::is_directory(dir / sub, ec))
             for (const auto& entry : fs::directory_iterator(dir / sub))
-                if (entry.path().extension() == ".txt") fs::remove(entry.path());
+                if (entry.path().extension() == ".txt") old.push_back(entry.path());
+    for (const auto& path : old) fs::remove(path);
     fs::remove(dir / "info.txt", ec);
     fs::create_directories(dir / "records");
     fs::create_directories(dir / "lookups");
