@@ -122,3 +122,60 @@ INSERT INTO tblCrossClass ("Name", "ClassSkills") VALUES
     ('Soldier Cross', 'Computer Use, Survival'),
     ('Scout Cross', 'Diplomacy, Intimidate'),
     ('Vael Cross', 'Pilot, Repair, Survival');
+
+-- Entries the rest of the sample names: the qualities of ages, creatures and droids, the
+-- feats of gear, creatures and droids, the skills of synergies and creatures, and the
+-- classes of droid degrees and prestige classes.
+INSERT INTO tblSpecialQualities ("Name", "SpecialQualities", "GivenFeats", "BypassFeats", "Bonus", "Synergy", "Description") VALUES
+    ('Long Memory', NULL, NULL, NULL, NULL, '0:Knowledge:1', 'Remembers what the young have forgotten.'),
+    ('Steady Hand', NULL, NULL, NULL, NULL, NULL, 'Years of practice keep the hand from shaking.'),
+    ('Low-Light Vision', NULL, NULL, NULL, NULL, '0:Perception:1', 'Sees in starlight as in dusk.'),
+    ('Darkvision', NULL, NULL, NULL, NULL, NULL, 'Sees without any light at all.'),
+    ('Scent', NULL, 'Track', NULL, NULL, '0:Survival:2', 'Follows prey by smell.'),
+    ('Cold Resistance', NULL, NULL, NULL, NULL, NULL, 'Shrugs off frost.'),
+    ('Heat Resistance', NULL, NULL, NULL, NULL, NULL, 'Shrugs off scorching heat.'),
+    ('Dust Sight', NULL, NULL, NULL, NULL, '0:Perception:1', 'Sees through blowing sand.'),
+    ('Amphibious', 'Breath Hold', NULL, NULL, NULL, '0:Swim:2', 'Breathes water and air alike.'),
+    ('Mindless', NULL, NULL, NULL, NULL, NULL, 'Has no mind to sway.'),
+    ('Hardened Shell', NULL, NULL, NULL, NULL, NULL, 'Plating turns aside small blows.'),
+    ('Reinforced Frame', NULL, 'Toughness', NULL, NULL, NULL, 'A chassis built for punishment.'),
+    ('Quiet Servos', NULL, NULL, NULL, NULL, '0:Move Silently:2', 'Moves without a whine.'),
+    ('Garbled Speech', NULL, NULL, NULL, NULL, '0:Diplomacy:-2', 'Words come out in the wrong order.'),
+    ('Wanders', NULL, NULL, NULL, NULL, NULL, 'Leaves its post to look around.');
+
+INSERT INTO tblFeats ("Feat", "GainMultiple", "AumenFeat", "Bonus", "Source", "Notes", "Description", "ReqTainted", "ReqDarkSide", "MinRequirements", "MaxRequirements", "AbilityRequirements", "SkillRequirements", "FeatRequirements", "SpeciesRequirements", "HomeworldRequirements", "OrFeatRequirements", "ClassRequirements", "OrClassRequirements", "OrSkillRequirements") VALUES
+    ('Armor Familiarity (Light)', 0, 0, NULL, 'Field Manual', NULL, 'Wears light armour without penalty.', 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Armor Familiarity (Medium)', 0, 0, NULL, 'Field Manual', NULL, NULL, 0, 0, NULL, NULL, NULL, NULL, 'Armor Familiarity (Light)', NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Armor Familiarity (Heavy)', 0, 0, NULL, 'Field Manual', NULL, NULL, 0, 0, NULL, NULL, NULL, NULL, 'Armor Familiarity (Medium)', NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Weapon Group (Pistols)', 0, 0, NULL, 'Field Manual', NULL, NULL, 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Weapon Group (Rifles)', 0, 0, NULL, 'Field Manual', NULL, NULL, 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Weapon Group (Simple)', 0, 0, NULL, 'Field Manual', NULL, NULL, 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Exotic Weapon (Net Caster)', 0, 0, NULL, 'Outer Verge Guide', NULL, NULL, 0, 0, 'Attack:1', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Run', 0, 0, 'Jump:2', 'Orvane Core Rules', NULL, 'Runs five times the normal speed.', 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Skill Focus', 1, 0, NULL, 'Orvane Core Rules', 'Once per skill.', '+3 on one chosen skill.', 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Lightning Reflexes', 0, 0, NULL, 'Orvane Core Rules', NULL, '+2 on Reflex saves.', 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Blade Warding', 0, 1, NULL, 'Orvane Core Rules', NULL, 'The glowblade turns blows aside.', 0, 0, 'Attack:4', NULL, NULL, NULL, 'Aumen Sensitive, Glowblade Focus', NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Starship Operation', 0, 0, NULL, 'Drift Atlas', NULL, 'Commands a starship''s crew.', 0, 0, NULL, NULL, NULL, 'Pilot:4', NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+
+INSERT INTO tblSkills ("Name", "Attribute", "SubNumber", "ArmorCheck", "SubSkills", "Aumen", "DarkSide", "LightSide", "TrainedOnly", "Synergy", "Source", "Notes", "CreatureUse", "DroidUse", "UntrainedHeuristic", "Description", "SubSynergy", "SecAbility", "SubSuggest", "Feat", "SkillRequirements", "ClassRequirements", "SpeciesRequirements", "MinRequirements", "MaxRequirements", "AbilityRequirements") VALUES
+    ('Jump', 'Strength', 0, 1, 0, 0, 0, 0, 0, '5:Tumble:2', 'Orvane Core Rules', NULL, 1, 0, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Hide', 'Dexterity', 0, 1, 0, 0, 0, 0, 0, NULL, 'Orvane Core Rules', NULL, 1, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Move Silently', 'Dexterity', 0, 1, 0, 0, 0, 0, 0, NULL, 'Orvane Core Rules', NULL, 1, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Listen', 'Wisdom', 0, 0, 0, 0, 0, 0, 0, NULL, 'Orvane Core Rules', NULL, 1, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Spot', 'Wisdom', 0, 0, 0, 0, 0, 0, 0, NULL, 'Orvane Core Rules', NULL, 1, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Search', 'Intelligence', 0, 0, 0, 0, 0, 0, 0, NULL, 'Orvane Core Rules', NULL, 0, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Sense Motive', 'Wisdom', 0, 0, 0, 0, 0, 0, 0, '5:Diplomacy:2', 'Orvane Core Rules', NULL, 0, 0, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Bluff', 'Charisma', 0, 0, 0, 0, 0, 0, 0, '5:Diplomacy:2', 'Orvane Core Rules', NULL, 0, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Treat Injury', 'Wisdom', 0, 0, 0, 0, 0, 0, 0, NULL, 'Orvane Core Rules', NULL, 0, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Disable Device', 'Intelligence', 0, 0, 0, 0, 0, 0, 1, NULL, 'Orvane Core Rules', NULL, 0, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Astrogate', 'Intelligence', 0, 0, 0, 0, 0, 0, 1, '5:Pilot:2', 'Drift Atlas', NULL, 0, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Navigation', 'Intelligence', 0, 0, 0, 0, 0, 0, 1, NULL, 'Drift Atlas', NULL, 0, 1, 0, NULL, NULL, 'Wisdom', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Speak Language', 'Intelligence', 0, 0, 0, 0, 0, 0, 1, NULL, 'Orvane Core Rules', 'Once per language.', 0, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('Read/Write Language', 'Intelligence', 0, 0, 0, 0, 0, 0, 1, NULL, 'Orvane Core Rules', 'Once per language.', 0, 1, 0, NULL, NULL, 'None', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+
+INSERT INTO tblClasses ("Class", "Hero", "Prestige", "AumenClass", "VaelClass", "KhorClass", "Vitality", "SkillPtsLevel", "MaxLevel", "WisVitality", "AumenOnlyPts", "NormalOnlyPts", "Source", "ClassSkills", "ForbiddenClass", "ForbiddenFeats", "ForbiddenSkills", "RestrictedSkills", "Description", "TradeLevels") VALUES
+    ('Vael Sentinel', 1, 1, 1, 1, 0, 10, 4, 10, 1, 2, 0, 'Orvane Core Rules', 'Balance, Perception, Sense Aumen, Kindle Calm, Tumble', 'Khor Adept', 'Dread Focus', 'Dread Grip', NULL, 'A Vael knight who stands watch over the Aumen''s holy places.', NULL),
+    ('Star Captain', 1, 1, 0, 0, 0, 8, 6, 10, 0, 0, 0, 'Drift Atlas', 'Astrogate, Diplomacy, Navigation, Pilot, Repair', NULL, NULL, NULL, NULL, 'Commands a starship and its crew.', NULL),
+    ('Diplomat', 0, 0, 0, 0, 0, 6, 6, 20, 0, 0, 0, 'Orvane Core Rules', 'Bluff, Diplomacy, Sense Motive, Knowledge', NULL, NULL, NULL, NULL, 'An envoy among the worlds (a class for non-heroes).', NULL),
+    ('Expert', 0, 0, 0, 0, 0, 6, 8, 20, 0, 0, 0, 'Orvane Core Rules', 'Computer Use, Knowledge, Repair, Search, Treat Injury', NULL, NULL, NULL, NULL, 'A skilled hand (a class for non-heroes).', NULL),
+    ('Tech Specialist', 0, 0, 0, 0, 0, 6, 8, 20, 0, 0, 0, 'Machine Codex', 'Computer Use, Disable Device, Repair, Search', NULL, NULL, NULL, NULL, 'Keeps the machines running (a class for non-heroes).', NULL);

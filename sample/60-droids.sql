@@ -18,11 +18,11 @@ INSERT INTO tblDroidEquip ("Name", "Cost", "Mass", "Synergy", "Source", "Notes")
 
 INSERT INTO tblDroidMakers ("Name", "Str", "Dex", "Con", "Int", "Wis", "Cha", "MoveMod", "MoveMax", "BonusAmt", "BonusAny", "PenaltyAmt", "PenaltyAny", "AddQuirks", "SpecialQualities", "Synergy", "BonusSelect") VALUES
     ('Halden Works', 2, 0, 2, -2, 0, 0, -2, 8, 2, 1, -2, 1, 0, 'Reinforced Frame', '0:Intimidate:1', 'Repair:2|1:3'),
-    ('Cinder Logic', 0, 2, 0, 2, 0, -2, 0, 10, 1, 2, 0, 0, 1, NULL, '0:Computer Use:2, 0:Disable Device:1', 'Skill Focus:3|1:1:4'),
+    ('Cinder Logic', 0, 2, 0, 2, 0, -2, 0, 10, 1, 2, 0, 0, 1, NULL, '0:Computer Use:2, 0:Disable Device:1', 'Computer Use:3|1:1:4'),
     ('Velt Automata', 0, 0, 0, 0, 0, 0, 2, 12, 0, 0, -1, 2, 2, 'Quiet Servos', NULL, NULL);
 
 INSERT INTO tblDroidQuirks ("Name", "Move", "SpecialQuality", "Synergy", "BonusFeats", "SkillMastery") VALUES
     ('Stuttering Vocoder', 0, 'Garbled Speech', '0:Bluff:-2', NULL, NULL),
-    ('Overtuned Actuators', 2, NULL, '0:Jump:2, 0:Tumble:1', 'Run', 'Jump:1|1'),
-    ('Curious Subroutine', 0, 'Wanders', '0:Search:2', 'Alertness, Skill Focus', 'Search:2|1:3'),
+    ('Overtuned Actuators', 2, NULL, '0:Jump:2, 0:Tumble:1', 'Run', 'Scout Mastery:1|1'),
+    ('Curious Subroutine', 0, 'Wanders', '0:Search:2', 'Alertness, Skill Focus', 'Pilot Mastery:2|1:3'),
     ('Rust Patches', -2, NULL, NULL, NULL, NULL);

@@ -47,8 +47,8 @@ TEST_F(CharacterTableTest, SampleContentOfEveryKind) {
 
     ListResult all = db->GetAllSkillList();
     EXPECT_EQ(all.LBound(), 0);
-    EXPECT_EQ(all.size(), 18u);
-    EXPECT_EQ(db->GetSkillList().size(), 13u);
+    EXPECT_EQ(all.size(), 32u);
+    EXPECT_EQ(db->GetSkillList().size(), 27u);
     EXPECT_EQ(db->GetSkillList().Values(), db->GetSkillList(false).Values());
     EXPECT_EQ(db->GetSkillList(true)[0], "Dread Grip");
     auto grip = db->GetSkillInfo("Dread Grip");
@@ -62,7 +62,7 @@ TEST_F(CharacterTableTest, SampleContentOfEveryKind) {
 
     ListResult feats = db->GetFeatList();  // through qryFeats, by name
     EXPECT_EQ(feats.LBound(), 1);
-    EXPECT_EQ(feats[2], "Armor Proficiency (light)");
+    EXPECT_EQ(feats[5], "Armor Proficiency (light)");
     auto focus = db->GetFeatInfo("Dread Focus");
     const clsRequirements& fr = *focus->Requirements;
     EXPECT_TRUE(fr.ReqTainted && fr.ReqDarkSide);

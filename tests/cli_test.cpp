@@ -177,7 +177,7 @@ TEST_F(CliTest, UsageErrorsSayWhatIsWrongAndWhatComesClose) {
     };
     const std::string commands =
         "the commands are kinds, list, show, export, import, delete, lookup, attacks, init, info, "
-        "convert";
+        "convert, replace, dump, load, check, search";
     EXPECT_EQ(usage({}), "orvane: no command given; " + commands + "\n");
     EXPECT_EQ(usage({"--db", sample_}), "orvane: no command given; " + commands + "\n");
     EXPECT_EQ(
@@ -370,8 +370,8 @@ TEST_F(CliTest, ExportThenImportIntoAFreshDatabaseGivesTheSameRecordForEveryKind
           "/fields/MaxLevel"}},
         {"feat", {"/fields/Bonus", "/fields/Requirements/ReqSpecLvl"}},
         {"prestige-class", {"/fields/Requirements/ReqSpecLvl"}},
-        {"skill", {"/fields/Requirements/ReqSpecLvl", "/fields/Requirements/Classes"}},
-        {"skill-by-kind", {"/fields/Requirements/ReqSpecLvl", "/fields/Requirements/Classes"}},
+        {"skill", {"/fields/Requirements/ReqSpecLvl", "/fields/Requirements/Class"}},
+        {"skill-by-kind", {"/fields/Requirements/ReqSpecLvl", "/fields/Requirements/Class"}},
     };
     auto comparable = [&](const std::string& id, Json record) {
         if (auto it = notCarried.find(id); it != notCarried.end())

@@ -292,7 +292,7 @@ TEST_F(DocsTest, TheManPageShowsEveryCommandWithItsHelp) {
         ++commands;
         EXPECT_NE(plain.find("Usage: orvane " + name + " [OPTIONS]"), std::string::npos) << name;
     }
-    EXPECT_EQ(commands, 11);
+    EXPECT_EQ(commands, 16);
     EXPECT_NE(plain.find("ORVANE_REGISTRY_DIR"), std::string::npos);
 }
 #endif

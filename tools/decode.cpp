@@ -6,13 +6,6 @@
 #include <sstream>
 #include <type_traits>
 
-namespace OrvaneLib {
-// The requirements block of prestige classes, skills and feats. Declared here so that the
-// tool builds with or without the character-rules family; it is decoded when the library
-// defines it (see RequirementsBlock).
-class clsRequirements;
-}  // namespace OrvaneLib
-
 namespace orvane_cli {
 
 using namespace OrvaneLib;
@@ -95,57 +88,11 @@ std::string ListText(const Object& object) {
     return {};
 }
 
-// A list given by its canonical text, decoded by a list object of class L.
-template <class L>
-Json ListFromText(const std::string& text) {
-    L list;
-    list.SetList(text);
-    return DecodeList(list);
-}
-
-template <class T, class = void>
-constexpr bool kDefined = false;
-template <class T>
-constexpr bool kDefined<T, std::void_t<decltype(sizeof(T))>> = true;
-
-// A requirements block: its two flags, its species level and its fifteen lists in block
-// order. The lists are read back from their canonical texts, the block's public view of them.
-template <class R = clsRequirements>
-std::optional<Json> RequirementsBlock(const Object& object) {
-    if constexpr (kDefined<R>) {
-        const auto* r = dynamic_cast<const R*>(&object);
-        if (!r) return std::nullopt;
-        return Json{{"ReqTainted", r->ReqTainted},
-                    {"ReqDarkSide", r->ReqDarkSide},
-                    {"ReqSpecLvl", r->ReqSpecLvl},
-                    {"Abilities", ListFromText<clsListLevel>(r->AbilityList())},
-                    {"Feats", ListFromText<clsListSimple>(r->FeatList())},
-                    {"Skills", ListFromText<clsListLevel>(r->SkillList())},
-                    {"ReadWrite", ListFromText<clsListSimple>(r->ReadWriteList())},
-                    {"Speak", ListFromText<clsListSimple>(r->SpeakList())},
-                    {"Classes", ListFromText<clsListLevel>(r->ClassList())},
-                    {"Species", ListFromText<clsListSimple>(r->SpeciesList())},
-                    {"Homeworlds", ListFromText<clsListSimple>(r->HomeworldList())},
-                    {"Minimums", ListFromText<clsListLevel>(r->MinList())},
-                    {"Maximums", ListFromText<clsListLevel>(r->MaxList())},
-                    {"Qualities", ListFromText<clsListSimple>(r->QualityList())},
-                    {"OrFeats", ListFromText<clsListOrSimple>(r->OrFeatList())},
-                    {"OrClasses", ListFromText<clsListOrLevel>(r->OrClassList())},
-                    {"OrSkills", ListFromText<clsListOrLevel>(r->OrSkillList())},
-                    {"OrSpecial", ListFromText<clsListOrSimple>(r->OrSpecialList())}};
-    } else {
-        (void)object;
-        return std::nullopt;
-    }
-}
-
-const char* const kAbilities[] = {"Str", "Dex", "Con", "Int", "Wis", "Cha"};
-
 Json Modifiers(const std::string& text) {
     Json out = Json::object();
     std::istringstream in(text);
     std::string value;
-    for (const char* ability : kAbilities) {
+    for (const auto& ability : ModifierKeys()) {
         std::getline(in, value, '|');
         out[ability] = std::stoi(value);
     }
@@ -188,55 +135,62 @@ std::string EntryText(const std::string& type, const Json& e) {
 
 }  // namespace
 
+const std::vector<std::string>& ModifierKeys() {
+    static const std::vector<std::string> keys = {"Str", "Dex", "Con", "Int", "Wis", "Cha"};
+    return keys;
+}
+
 Json DecodeList(const Object& list) {
     auto entries = ListEntries(list);
     if (!entries) return nullptr;
     return Json{{"type", list.ClassName()}, {"text", ListText(list)}, {"entries", *entries}};
 }
 
-Json DecodeRecord(const KindInfo& kind, const Object& record) {
-    Json fields = Json::object();
-    for (const auto& field : kind.Fields()) {
-        Json& value = fields[field.Name];
-        switch (field.Type) {
-            case FieldKind::Text:
-                value = kind.FieldText(record, field.Name);
-                break;
-            case FieldKind::Boolean:
-                value = kind.FieldText(record, field.Name) == "True";
-                break;
-            case FieldKind::IntegerNumber:
-            case FieldKind::LongNumber:
-                value = std::stoll(kind.FieldText(record, field.Name));
-                break;
-            case FieldKind::SingleNumber:
-                value = std::stod(kind.FieldText(record, field.Name));
-                break;
-            case FieldKind::Modifiers:
-                value = Modifiers(kind.FieldText(record, field.Name));
-                break;
-            case FieldKind::List: {
-                const Object* list = kind.FieldObject(record, field.Name);
-                value = list ? DecodeList(*list) : Json(nullptr);
-                if (value.is_null())  // a list the tool does not know: its text at least
-                    value = Json{{"type", nullptr},
-                                 {"text", kind.FieldText(record, field.Name)},
-                                 {"entries", Json::array()}};
-                break;
-            }
-            case FieldKind::Block: {
-                const Object* block = kind.FieldObject(record, field.Name);
-                if (!block) {
-                    value = nullptr;
-                } else if (auto requirements = RequirementsBlock(*block)) {
-                    value = *requirements;
-                } else {
-                    value = Json{{"class", block->ClassName()}};
-                }
-                break;
-            }
+namespace {
+
+// One field's value; `name` is "Block.Field" for a field of a nested block.
+Json DecodeField(const KindInfo& kind, const Object& record, const FieldInfo& field,
+                 const std::string& name) {
+    switch (field.Type) {
+        case FieldKind::Text:
+            return kind.FieldText(record, name);
+        case FieldKind::Boolean:
+            return kind.FieldText(record, name) == "True";
+        case FieldKind::IntegerNumber:
+        case FieldKind::LongNumber:
+            return std::stoll(kind.FieldText(record, name));
+        case FieldKind::SingleNumber:
+            return std::stod(kind.FieldText(record, name));
+        case FieldKind::Modifiers:
+            return Modifiers(kind.FieldText(record, name));
+        case FieldKind::List: {
+            const Object* list = kind.FieldObject(record, name);
+            Json value = list ? DecodeList(*list) : Json(nullptr);
+            if (value.is_null())  // a list the tool does not know: its text at least
+                value = Json{{"type", nullptr},
+                             {"text", kind.FieldText(record, name)},
+                             {"entries", Json::array()}};
+            return value;
+        }
+        case FieldKind::Block: {
+            // The nested record's own fields (a requirements block: its flags, the species
+            // level figure and its lists).
+            if (!kind.FieldObject(record, name)) return nullptr;
+            Json block = Json::object();
+            for (const auto& inner : kind.BlockFields(name))
+                block[inner.Name] = DecodeField(kind, record, inner, name + "." + inner.Name);
+            return block;
         }
     }
+    return nullptr;
+}
+
+}  // namespace
+
+Json DecodeRecord(const KindInfo& kind, const Object& record) {
+    Json fields = Json::object();
+    for (const auto& field : kind.Fields())
+        fields[field.Name] = DecodeField(kind, record, field, field.Name);
     return fields;
 }
 

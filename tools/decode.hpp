@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "session.hpp"
 
@@ -13,6 +14,9 @@ namespace orvane_cli {
 // ability modifiers by ability, lists as {"type", "text", "entries"} and a requirements
 // block as an object of its flags and lists.
 Json DecodeRecord(const OrvaneLib::KindInfo& kind, const OrvaneLib::Object& record);
+
+// The keys of the ability modifiers in decoded records, Strength to Charisma.
+const std::vector<std::string>& ModifierKeys();
 
 // An encoded-list object as {"type", "text", "entries"}; null for an object that is no list.
 Json DecodeList(const OrvaneLib::Object& list);

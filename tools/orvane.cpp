@@ -61,6 +61,10 @@ int main(int argc, char** argv) {
     AddAttacksCommand(app);
     AddDatabaseCommands(app, session);
     AddConvertCommand(app);
+    AddReplaceCommand(app, session);
+    AddDumpCommands(app, session);
+    AddCheckCommand(app, session);
+    AddSearchCommand(app, session);
     // Set after the commands were added, which would otherwise repeat it in their help.
     app.footer(
         "Every command has its own help: orvane COMMAND --help.\n\n"

@@ -5,6 +5,7 @@
 
 #include "decode.hpp"
 #include "lookups.hpp"
+#include "recordio.hpp"
 #include "reference.hpp"
 #include "session.hpp"
 
@@ -78,12 +79,6 @@ std::shared_ptr<Object> ReadRecord(Session& session, const KindInfo& kind,
 
 void FailOnReports(Session& session, int before) {
     if (session.BoxesShown() != before) Fail("");
-}
-
-std::vector<std::string> RecordKeys(const KindInfo& kind, const Object& record) {
-    std::vector<std::string> keys;
-    for (const auto& key : kind.Keys()) keys.push_back(kind.FieldText(record, key.Field));
-    return keys;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -181,7 +176,9 @@ void Show(Session& session, const ShowOptions& o) {
     if (o.describe && !kind.HasDescript())
         FailUsage(kind.Name() + " records have no description (--describe)");
     const int before = session.BoxesShown();
-    const auto record = ReadRecord(session, kind, keys, o.describe, o.station);
+    // JSON is the whole record, for programs and for import: the description comes too.
+    const bool describe = o.describe || (o.json && kind.HasDescript());
+    const auto record = ReadRecord(session, kind, keys, describe, o.station);
     const Json fields = DecodeRecord(kind, *record);
     if (o.json) {
         PrintJson({{"kind", kind.Name()},
@@ -228,19 +225,12 @@ void Export(Session& session, const ExportOptions& o) {
 struct ImportOptions {
     std::string kind;
     std::string file;
+    bool force = false;
 };
 
 void Import(Session& session, const ImportOptions& o) {
     const KindInfo kind = RequireKind(o.kind);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(o.file, ec)) Fail("no file " + o.file);
-    clsDatabase& db = session.Db();
-    const int before = session.BoxesShown();
-    const auto record = kind.NewRecord();
-    kind.Load(*record, o.file);
-    FailOnReports(session, before);  // nothing is added from a file that did not load
-    kind.Add(db, *record);
-    FailOnReports(session, before);
+    const auto record = StoreRecordFromFile(session, kind, o.file, o.force, false);
     std::cout << "Added " << kind.Name() << " " << Quoted(RecordKeys(kind, *record)) << "\n";
 }
 
@@ -313,9 +303,18 @@ void AddRecordCommands(CLI::App& app, Session& session) {
 
     auto imp = std::make_shared<ImportOptions>();
     auto* importCmd = app.add_subcommand(
-        "import", "Load a record from a text file and add it (a new row, as every add makes)");
+        "import",
+        "Add a record from its JSON ('show --json') or its text file ('export'), told apart by "
+        "content (a new row, as every add makes); list texts that would not be stored as "
+        "written are refused");
     importCmd->add_option("KIND", imp->kind, kindHelp)->required();
-    importCmd->add_option("FILE", imp->file, "A file written by 'orvane export'")->required();
+    importCmd
+        ->add_option("FILE", imp->file,
+                     "The record: JSON as 'orvane show --json' prints it, or a file written by "
+                     "'orvane export'")
+        ->required();
+    importCmd->add_flag("--force", imp->force,
+                        "Store list texts that would not read back as written");
     importCmd->callback([&session, imp] { Import(session, *imp); });
 
     auto del = std::make_shared<DeleteOptions>();

@@ -107,6 +107,15 @@ std::string Cell(const std::string& text) {
     return out;
 }
 
+// What a field's entries name: "skill", or per part of an entry "class; feat; feat" (a
+// part that names nothing shows as "-").
+std::string NamesText(const FieldInfo& field) {
+    std::string text;
+    for (const auto& name : field.Names)
+        text += (text.empty() ? "" : "; ") + (name.empty() ? std::string("-") : name);
+    return text;
+}
+
 // A link from a list or block class to its part of the other references.
 std::string ClassLink(const std::string& cls) {
     if (cls.empty()) return {};
@@ -118,14 +127,28 @@ std::string ClassLink(const std::string& cls) {
 
 }  // namespace
 
+std::vector<FieldInfo> AllFields(const KindInfo& kind) {
+    std::vector<FieldInfo> all;
+    for (const auto& field : kind.Fields()) {
+        all.push_back(field);
+        if (field.Type != FieldKind::Block) continue;
+        for (auto inner : kind.BlockFields(field.Name)) {
+            inner.Name = field.Name + "." + inner.Name;
+            all.push_back(inner);
+        }
+    }
+    return all;
+}
+
 Json KindJson(const KindInfo& kind) {
     Json keys = Json::array();
     for (const auto& key : kind.Keys())
         keys.push_back({{"column", key.Column}, {"field", key.Field}, {"number", key.Number}});
     Json fields = Json::array();
-    for (const auto& field : kind.Fields()) {
+    for (const auto& field : AllFields(kind)) {
         Json row{{"name", field.Name}, {"type", FieldKindName(field.Type)}};
         if (const auto cls = FieldClass(kind, field.Name); !cls.empty()) row["class"] = cls;
+        if (!field.Names.empty()) row["names"] = field.Names;
         fields.push_back(row);
     }
     Json lines = Json::array();
@@ -155,12 +178,23 @@ void WriteFieldReference(std::ostream& out) {
             << ", class " << kind.RecordClass() << ", key " << KeysText(kind);
         if (const auto options = OptionsText(kind); !options.empty()) out << "; " << options;
         out << "\n";
-        std::size_t width = 0;
-        for (const auto& field : kind.Fields()) width = std::max(width, field.Name.size());
+        std::size_t width = 0, typeWidth = 0;
+        const auto fields = AllFields(kind);
+        for (const auto& field : fields) {
+            width = std::max(width, field.Name.size());
+            typeWidth =
+                std::max(typeWidth, TypeText(field.Type, FieldClass(kind, field.Name)).size());
+        }
         out << "  Fields:\n";
-        for (const auto& field : kind.Fields())
-            out << "    " << Pad(field.Name, width + 2)
-                << TypeText(field.Type, FieldClass(kind, field.Name)) << "\n";
+        for (const auto& field : fields) {
+            const std::string type = TypeText(field.Type, FieldClass(kind, field.Name));
+            if (field.Names.empty()) {
+                out << "    " << Pad(field.Name, width + 2) << type << "\n";
+                continue;
+            }
+            out << "    " << Pad(field.Name, width + 2) << Pad(type, typeWidth + 2) << "names "
+                << NamesText(field) << "\n";
+        }
         out << "  Text file lines, in order:\n";
         int n = 0;
         for (const auto& line : kind.FileLines()) {
@@ -187,7 +221,12 @@ void WriteMarkdownReference(std::ostream& out) {
            "`Load`) in\n"
            "order. [record-files.md](record-files.md) tells how each type is written on its "
            "line and\n"
-           "[lists.md](lists.md) how each encoded list reads.\n\n"
+           "[lists.md](lists.md) how each encoded list reads. A field that names other entries "
+           "says which\n"
+           "(`orvane check` resolves them): a record kind by its tool name, a lookup list, or "
+           "`sub-skill`\n"
+           "(a suggested sub-skill of some skill); per part of an entry where an entry has "
+           "several.\n\n"
            "| Tool name | Table | Class | Key | Options |\n"
            "|---|---|---|---|---|\n";
     for (const auto& kind : kinds)
@@ -211,11 +250,12 @@ void WriteMarkdownReference(std::ostream& out) {
         if (kind.HasListFlag() && !kind.HasStation())
             out << "`list --flag` lists the other part of its rows.\n";
         if (kind.HasDescript()) out << "`show --describe` reads its description as well.\n";
-        out << "\n| Field | Type |\n|---|---|\n";
-        for (const auto& field : kind.Fields()) {
+        out << "\n| Field | Type | Names |\n|---|---|---|\n";
+        for (const auto& field : AllFields(kind)) {
             const std::string cls = FieldClass(kind, field.Name);
             out << "| " << field.Name << " | " << FieldKindName(field.Type)
-                << (cls.empty() ? "" : ", " + ClassLink(cls)) << " |\n";
+                << (cls.empty() ? "" : ", " + ClassLink(cls)) << " | " << NamesText(field)
+                << " |\n";
         }
         out << "\nText file lines in order (a block stands for all of its own lines):\n\n"
                "| # | Field | Written as | Read |\n|---|---|---|---|\n";

@@ -17,6 +17,10 @@ const char* FieldKindName(OrvaneLib::FieldKind kind);
 // or "" for a field of another type.
 std::string FieldClass(const OrvaneLib::KindInfo& kind, const std::string& field);
 
+// The fields of a kind, each block followed by its own fields named "Block.Field"
+// ("Requirements.Skill"), as KindInfo::FieldText takes them.
+std::vector<OrvaneLib::FieldInfo> AllFields(const OrvaneLib::KindInfo& kind);
+
 // The kinds, fields and file lines as JSON, for `orvane kinds --json`.
 Json KindJson(const OrvaneLib::KindInfo& kind);
 

@@ -113,5 +113,9 @@ void AddLookupCommand(CLI::App& app, Session& session);
 void AddAttacksCommand(CLI::App& app);
 void AddDatabaseCommands(CLI::App& app, Session& session);
 void AddConvertCommand(CLI::App& app);
+void AddReplaceCommand(CLI::App& app, Session& session);
+void AddDumpCommands(CLI::App& app, Session& session);
+void AddCheckCommand(CLI::App& app, Session& session);
+void AddSearchCommand(CLI::App& app, Session& session);
 
 }  // namespace orvane_cli

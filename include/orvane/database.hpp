@@ -16,16 +16,17 @@
 #include "orvane/types.hpp"
 
 // Every record kind the library serves, family by family (see ORVANE_DECLARE_KIND).
-#define ORVANE_ALL_KINDS(X)                                                                       \
-    ORVANE_CORE_KINDS(X)                                                                          \
-    ORVANE_CHARACTER_KINDS(X) ORVANE_GEAR_KINDS(X) ORVANE_CREATURE_KINDS(X) ORVANE_DROID_KINDS(X) \
-        ORVANE_STARSHIP_KINDS(X)
+#define ORVANE_ALL_KINDS(X)   \
+    ORVANE_CORE_KINDS(X)      \
+    ORVANE_CHARACTER_KINDS(X) \
+    ORVANE_GEAR_KINDS(X) ORVANE_CREATURE_KINDS(X) ORVANE_DROID_KINDS(X) ORVANE_STARSHIP_KINDS(X)
 
 namespace OrvaneLib {
 
 namespace detail {
 struct DatabaseState;
-}
+struct StateAccess;
+}  // namespace detail
 class KindInfo;
 
 // Creates a new rules database file from the library's schema, empty or with the sample
@@ -95,7 +96,8 @@ class ORVANE_API clsDatabase : public Object {
     ListResult GetSkillList(bool bAumenSkills = false);
 
   private:
-    friend class KindInfo;  // runs the record operations by kind
+    friend class KindInfo;              // runs the record operations by kind
+    friend struct detail::StateAccess;  // whole-database work (maintenance.hpp)
     std::unique_ptr<detail::DatabaseState> state_;
 };
 

@@ -47,6 +47,12 @@ struct FieldInfo {
     std::string Column;   // its column in the kind's table; empty when it has none
     bool InFile = false;  // it has a line in the record's text file
     bool Key = false;     // it is a key field
+    // What the value names, one per named part of a list entry (a synergy: the skill; a
+    // feat replacement: class, old feat, new feat), "" for a part that names nothing, and
+    // empty when the field names nothing: the id of a record kind ("skill",
+    // "special-quality"), a lookup list ("languages", "abilities", "regions"), or
+    // "sub-skill" (an entry of some skill's suggested sub-skills).
+    std::vector<std::string> Names;
 };
 
 // One line of a record's text file, in file order. A Block line stands for the nested
@@ -148,7 +154,8 @@ class ORVANE_API KindInfo {
     // A new, cleared record of this kind.
     std::shared_ptr<Object> NewRecord() const;
     // A field of a record as text: numbers in decimal, Booleans "True"/"False", lists as
-    // their canonical text, the modifiers joined by "|".
+    // their canonical text, the modifiers joined by "|". A field of a nested block is named
+    // "Block.Field" ("Requirements.Skill"), here and in the three calls below.
     std::string FieldText(const Object& record, const std::string& field) const;
     // Sets a field from such a text (a list from its text, the modifiers from "a|b|c|d|e|f");
     // throws std::invalid_argument for a text that does not fit the field's type.

@@ -5,6 +5,7 @@
 #include "orvane/database.hpp"
 #include "orvane/host.hpp"
 #include "orvane/kinds.hpp"
+#include "orvane/maintenance.hpp"
 #include "orvane/lists.hpp"
 #include "orvane/records/character.hpp"
 #include "orvane/records/core.hpp"

@@ -77,18 +77,6 @@ _atexit.register(_orvane._set_message_handler, None)
 
 _ABILITIES = ("Str", "Dex", "Con", "Int", "Wis", "Cha")
 
-# The requirements block as the tool shows it: its fields in block order, several named in
-# the plural there.
-_BLOCK_NAMES = {
-    "Ability": "Abilities",
-    "Skill": "Skills",
-    "Class": "Classes",
-    "Homeworld": "Homeworlds",
-    "MinRequire": "Minimums",
-    "MaxRequire": "Maximums",
-}
-_BLOCK_FIELDS = {shown: field for field, shown in _BLOCK_NAMES.items()}
-
 
 def _range(n):
     return range(max(int(n), 0))
@@ -171,7 +159,7 @@ def _kind_of(cls):
 def _block_dict(kind, block, nested):
     out = {}
     for name, ftype, attribute in clsRequirements._fields:
-        shown = _BLOCK_NAMES.get(name, name)
+        shown = name
         if ftype == FieldKind.List:
             out[shown] = _list_dict(kind.BlockHandle(block, name).GetObject(nested))
         else:
@@ -204,7 +192,7 @@ def _to_dict(self):
 
 
 def _fill_block(nested, name, value):
-    known = {_BLOCK_NAMES.get(f, f): (f, t, a) for f, t, a in clsRequirements._fields}
+    known = {f: (f, t, a) for f, t, a in clsRequirements._fields}
     unknown = set(value) - set(known)
     if unknown:
         raise KeyError(f"{name} has no field(s) {', '.join(sorted(unknown))}")

@@ -68,7 +68,7 @@ def test_from_dict_takes_lists_modifiers_and_blocks_in_several_forms():
     assert age.GetModifier(5) == 6
     prestige = orvane.clsPrestige.from_dict({
         "Name": "Khor Adept",
-        "Requirements": {"ReqDarkSide": True, "Feats": "Alertness", "Skills": "Climb:4"},
+        "Requirements": {"ReqDarkSide": True, "Feats": "Alertness", "Skill": "Climb:4"},
     })
     assert prestige.Requirements.ReqDarkSide and prestige.Requirements.GetSkillRank(0) == 4
     assert orvane.clsPrestige.from_dict({"Name": "X", "Requirements": None}).Requirements is None

@@ -22,12 +22,30 @@ static_assert(static_cast<int>(FieldType::Integer) == static_cast<int>(FieldKind
                   static_cast<int>(FieldType::Block) == static_cast<int>(FieldKind::Block),
               "the public field kinds follow the library's field types");
 
-const detail::Field& FieldOf(const detail::TableKind& kind, const std::string& name) {
-    const detail::Field* f = kind.record->Find(name);
-    if (!f)
-        throw std::invalid_argument("No field " + name + " in " +
-                                    std::string(kind.record->className));
+const detail::Field& FieldOf(const detail::RecordKind& kind, const std::string& name) {
+    const detail::Field* f = kind.Find(name);
+    if (!f) throw std::invalid_argument("No field " + name + " in " + std::string(kind.className));
     return *f;
+}
+
+const detail::Field& FieldOf(const detail::TableKind& kind, const std::string& name) {
+    return FieldOf(*kind.record, name);
+}
+
+// A field and the object holding it: the record itself, or for "Block.Field" the nested
+// record behind the block (which every record with a block owns from its creation).
+template <class O>
+std::pair<const detail::Field*, O*> Resolve(const detail::TableKind& kind, O& record,
+                                            const std::string& name) {
+    kind.record->Check(record);
+    const auto dot = name.find('.');
+    if (dot == std::string::npos) return {&FieldOf(kind, name), &record};
+    const detail::Field& block = FieldOf(kind, name.substr(0, dot));
+    if (block.type() != FieldType::Block)
+        throw std::invalid_argument(name.substr(0, dot) + " is no block of fields");
+    auto* nested = const_cast<O*>(block.access->nested(record));
+    if (!nested) throw std::invalid_argument("The record has no " + name.substr(0, dot));
+    return {&FieldOf(block.access->blockKind(), name.substr(dot + 1)), nested};
 }
 
 std::vector<detail::KeyArg> KeyArgs(const detail::TableKind& kind,
@@ -59,10 +77,17 @@ std::string Simplified(const std::string& name) {
 
 std::vector<FieldInfo> FieldsOf(const detail::RecordKind& record) {
     std::vector<FieldInfo> fields;
-    for (const auto& f : record.fields)
-        if (f.shown)
-            fields.push_back({std::string(f.name), static_cast<FieldKind>(f.type()),
-                              std::string(f.column), f.line, f.key});
+    for (const auto& f : record.fields) {
+        if (!f.shown) continue;
+        std::vector<std::string> names;
+        if (f.NamesAnything()) {
+            std::size_t parts = f.names.size();
+            while (f.names[parts - 1] == detail::Ref::None) --parts;
+            for (std::size_t i = 0; i < parts; ++i) names.emplace_back(detail::RefName(f.names[i]));
+        }
+        fields.push_back({std::string(f.name), static_cast<FieldKind>(f.type()),
+                          std::string(f.column), f.line, f.key, std::move(names)});
+    }
     return fields;
 }
 
@@ -153,9 +178,10 @@ void KindInfo::Delete(clsDatabase& db, const std::vector<std::string>& keys, boo
 
 std::shared_ptr<Object> KindInfo::NewRecord() const { return kind_->record->create(); }
 
-std::string KindInfo::FieldText(const Object& record, const std::string& field) const {
-    kind_->record->Check(record);
-    const detail::Access& a = *FieldOf(*kind_, field).access;
+std::string KindInfo::FieldText(const Object& in, const std::string& field) const {
+    const auto [f, holder] = Resolve(*kind_, in, field);
+    const Object& record = *holder;
+    const detail::Access& a = *f->access;
     switch (a.type) {
         case FieldType::Text:
         case FieldType::List:
@@ -184,10 +210,10 @@ std::string KindInfo::FieldText(const Object& record, const std::string& field) 
     return {};
 }
 
-void KindInfo::SetFieldText(Object& record, const std::string& field,
-                            const std::string& text) const {
-    kind_->record->Check(record);
-    const detail::Access& a = *FieldOf(*kind_, field).access;
+void KindInfo::SetFieldText(Object& in, const std::string& field, const std::string& text) const {
+    const auto [f, holder] = Resolve(*kind_, in, field);
+    Object& record = *holder;
+    const detail::Access& a = *f->access;
     switch (a.type) {
         case FieldType::Text:
         case FieldType::List:
@@ -236,17 +262,17 @@ void KindInfo::SetFieldText(Object& record, const std::string& field,
 }
 
 const Object* KindInfo::FieldObject(const Object& record, const std::string& field) const {
-    kind_->record->Check(record);
-    const detail::Access& a = *FieldOf(*kind_, field).access;
-    if (a.list) return a.list(record);
-    if (a.nested) return a.nested(record);
+    const auto [f, holder] = Resolve(*kind_, record, field);
+    const detail::Access& a = *f->access;
+    if (a.list) return a.list(*holder);
+    if (a.nested) return a.nested(*holder);
     return nullptr;
 }
 
 const EncodedList* KindInfo::FieldList(const Object& record, const std::string& field) const {
-    kind_->record->Check(record);
-    const detail::Access& a = *FieldOf(*kind_, field).access;
-    return a.list ? a.list(record) : nullptr;
+    const auto [f, holder] = Resolve(*kind_, record, field);
+    const detail::Access& a = *f->access;
+    return a.list ? a.list(*holder) : nullptr;
 }
 
 Status KindInfo::TrySave(const Object& record, const std::string& fileName) const {

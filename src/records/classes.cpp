@@ -50,13 +50,13 @@ ORVANE_DESCRIBE_RECORD(clsClass) {
              F<&R::WisVitality>("WisVitality"),
              F<&R::MaxLevel>("MaxLevel"),
              F<&R::Source>("Source", Col::Value),
-             F<&R::classSkills_>("ClassSkills", Col::Value),
-             F<&R::forbidClasses_>("ForbiddenClass", Col::Value),
-             F<&R::forbidSkills_>("ForbiddenSkills", Col::Value),
-             F<&R::forbidFeats_>("ForbiddenFeats", Col::Value),
-             F<&R::restricted_>("RestrictedSkills", Col::Value),
+             F<&R::classSkills_>("ClassSkills", Col::Value).Names(Ref::Skill),
+             F<&R::forbidClasses_>("ForbiddenClass", Col::Value).Names(Ref::Class),
+             F<&R::forbidSkills_>("ForbiddenSkills", Col::Value).Names(Ref::Skill),
+             F<&R::forbidFeats_>("ForbiddenFeats", Col::Value).Names(Ref::Feat),
+             F<&R::restricted_>("RestrictedSkills", Col::Value).Names(Ref::Skill),
              F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1),
-             F<&R::tradeLevels_>("TradeLevels", Col::NewerText).Group(1)},
+             F<&R::tradeLevels_>("TradeLevels", Col::NewerText).Group(1).Names(Ref::Class)},
         .tables = {{.name = "Class",
                     .table = "tblClasses",
                     .readNoMatch = "Unable to locate a class mathcing your criteria."}},
@@ -72,18 +72,20 @@ ORVANE_DESCRIBE_RECORD(clsClass) {
 // to the list.
 ORVANE_DESCRIBE_RECORD(clsClassLevel) {
     static constexpr Access specQualVia = ListViaAccess<&R::specQual_, &R::SetSpecialQualities>();
-    return {.fields = {Key<&R::Name>("Name", "Class"), Key<&R::Level>("Level"),
+    return {.fields = {Key<&R::Name>("Name", "Class").Names(Ref::Class), Key<&R::Level>("Level"),
                        F<&R::Attack>("Attack"), F<&R::FortSave>("FortSave", Col::Always, "SV_Fort"),
                        F<&R::RefSave>("RefSave", Col::Always, "SV_Ref"),
                        F<&R::WillSave>("WillSave", Col::Always, "SV_Will"),
                        F<&R::Defense>("Defense"), F<&R::Reputation>("Reputation"),
                        F<&R::Glowblade>("Glowblade", Col::Value, "GlowbladeDamage"),
-                       F<&R::specQual_>("SpecialQualities", Col::Value).ReadVia(specQualVia),
-                       F<&R::givenFeats_>("GivenFeats", Col::Value),
-                       F<&R::bonusFeats_>("GivenBonus", Col::Value),
-                       F<&R::crossClass_>("CrossClass", Col::Value),
-                       F<&R::skillMastery_>("SkillMastery", Col::Value),
-                       F<&R::bonusFeatures_>("BonusFeatures", Col::Value)},
+                       F<&R::specQual_>("SpecialQualities", Col::Value)
+                           .ReadVia(specQualVia)
+                           .Names(Ref::SpecialQuality),
+                       F<&R::givenFeats_>("GivenFeats", Col::Value).Names(Ref::Feat),
+                       F<&R::bonusFeats_>("GivenBonus", Col::Value).Names(Ref::BonusFeatSelection),
+                       F<&R::crossClass_>("CrossClass", Col::Value).Names(Ref::CrossClassSet),
+                       F<&R::skillMastery_>("SkillMastery", Col::Value).Names(Ref::SkillMastery),
+                       F<&R::bonusFeatures_>("BonusFeatures", Col::Value).Names(Ref::BonusFeature)},
             .tables = {{.name = "Class level",
                         .table = "tblClassesLevels",
                         .read = Form::D,
@@ -98,7 +100,7 @@ ORVANE_DESCRIBE_RECORD(clsClassLevel) {
 // are read and written only when the table has them.
 ORVANE_DESCRIBE_RECORD(clsPrestige) {
     constexpr auto Req = Requirement<&R::Requirements>;
-    return {.fields = {Key<&R::Name>("Name", "Class"),
+    return {.fields = {Key<&R::Name>("Name", "Class").Names(Ref::Class),
                        Nested<&R::Requirements>("Requirements"),
                        Req("ReqTainted", Col::Always, {}),
                        Req("ReqDarkSide", Col::Always, {}),

@@ -8,7 +8,7 @@ namespace OrvaneLib {
 
 ORVANE_DESCRIBE_RECORD(clsHomeworld) {
     return {.fields = {Key<&R::Name>("Name"), F<&R::Sector>("Sector", Col::NewerText),
-                       F<&R::Region>("Region", Col::NewerText)},
+                       F<&R::Region>("Region", Col::NewerText).Names(Ref::Region)},
             .tables = {{.name = "Homeworld",
                         .table = "tblHomeworlds",
                         .test = TableTest::ReadOnly,
@@ -20,8 +20,8 @@ ORVANE_DESCRIBE_RECORD(clsHomeworld) {
 ORVANE_DESCRIBE_RECORD(clsAge) {
     return {.fields = {Key<&R::Name>("Name", "Age"), F<&R::Dead>("Dead"),
                        F<&R::Order>("Order", Col::Newer), Modifiers<R>(),
-                       F<&R::specQual_>("SpecialQualities", Col::Value),
-                       F<&R::synergy_>("Synergy", Col::Value)},
+                       F<&R::specQual_>("SpecialQualities", Col::Value).Names(Ref::SpecialQuality),
+                       F<&R::synergy_>("Synergy", Col::Value).Names(Ref::Skill)},
             .tables = {{.name = "Age",
                         .table = "tblAges",
                         .list = {.query = "qryAges", .queryIfExists = true}}}};

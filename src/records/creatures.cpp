@@ -53,9 +53,9 @@ void clsCreatureDetail::LoadAppend(const std::string& iFileNum) {
 ORVANE_DESCRIBE_RECORD(clsClassCreature) {
     return {.fields = {Key<&R::Name>("Name"), F<&R::MinInt>("MinInt"), F<&R::MaxInt>("MaxInt"),
                        F<&R::MinWis>("MinWis"), F<&R::MaxWis>("MaxWis"), F<&R::MinCha>("MinCha"),
-                       F<&R::MaxCha>("MaxCha"), F<&R::feats_>("Feat", Col::Value),
-                       F<&R::classSkills_>("ClassSkills", Col::Value),
-                       F<&R::specQual_>("SpecialQuality", Col::Value),
+                       F<&R::MaxCha>("MaxCha"), F<&R::feats_>("Feat", Col::Value).Names(Ref::Feat),
+                       F<&R::classSkills_>("ClassSkills", Col::Value).Names(Ref::Skill),
+                       F<&R::specQual_>("SpecialQuality", Col::Value).Names(Ref::SpecialQuality),
                        F<&R::Vitality>("Vitality").NoLine().KeptByClear(),
                        F<&R::SkillPtsFirst>("SkillPtsFirst").NoLine().KeptByClear(),
                        F<&R::SkillPtsLevel>("SkillPtsLevel").NoLine().KeptByClear(),
@@ -70,8 +70,8 @@ ORVANE_DESCRIBE_RECORD(clsClassCreature) {
 
 // Levels are keyed by the creature's name and the level; any level number is a valid key.
 ORVANE_DESCRIBE_RECORD(clsCreatureLevel) {
-    return {.fields = {Key<&R::Name>("Name"), Key<&R::Level>("Level"), F<&R::Attack>("Attack"),
-                       F<&R::FortSave>("FortSave", Col::Always, "SV_Fort"),
+    return {.fields = {Key<&R::Name>("Name").Names(Ref::CreatureType), Key<&R::Level>("Level"),
+                       F<&R::Attack>("Attack"), F<&R::FortSave>("FortSave", Col::Always, "SV_Fort"),
                        F<&R::RefSave>("RefSave", Col::Always, "SV_Ref"),
                        F<&R::WillSave>("WillSave", Col::Always, "SV_Will")},
             .tables = {{.name = "Creature level",
@@ -88,7 +88,8 @@ ORVANE_DESCRIBE_RECORD(clsCreatureLevel) {
 // single quotes for a read and double quotes for a delete, while the keys themselves are
 // always bound as values.
 ORVANE_DESCRIBE_RECORD(clsCreatureDetail) {
-    return {.fields = {Key<&R::Name>("Name"), Key<&R::Size>("Size"), F<&R::MinStr>("MinStr"),
+    return {.fields = {Key<&R::Name>("Name").Names(Ref::CreatureType),
+                       Key<&R::Size>("Size").Names(Ref::Size), F<&R::MinStr>("MinStr"),
                        F<&R::MaxStr>("MaxStr"), F<&R::MinDex>("MinDex"), F<&R::MaxDex>("MaxDex"),
                        F<&R::MinCon>("MinCon"), F<&R::MaxCon>("MaxCon"), F<&R::VPScale>("VPScale"),
                        F<&R::Slam>("Slam"), F<&R::Bite>("Bite"), F<&R::Gore>("Gore"),
@@ -125,9 +126,9 @@ ORVANE_DESCRIBE_RECORD(clsCreatureTemplate) {
                        F<&R::VitBonus>("VitBonus", Col::Always, "VitalityBonus"),
                        F<&R::IncreaseDamage>("IncreaseDamage"),
                        F<&R::DecreaseDamage>("DecreaseDamage", Col::Always, "ReduceDamage"),
-                       F<&R::specQual_>("SpecialQuality", Col::Value),
-                       F<&R::synergy_>("Synergy", Col::Value),
-                       F<&R::feats_>("Feats", Col::Value),
+                       F<&R::specQual_>("SpecialQuality", Col::Value).Names(Ref::SpecialQuality),
+                       F<&R::synergy_>("Synergy", Col::Value).Names(Ref::Skill),
+                       F<&R::feats_>("Feats", Col::Value).Names(Ref::Feat),
                        F<&R::attackDamage_>("AttackDamage", Col::Value)},
             .tables = {{.name = "Creature template",
                         .table = "tblCreatureTemplates",
@@ -138,8 +139,9 @@ ORVANE_DESCRIBE_RECORD(clsCreatureTemplate) {
 }
 
 ORVANE_DESCRIBE_RECORD(clsCreatureClimate) {
-    return {.fields = {Key<&R::Name>("Name"), F<&R::specQual_>("Qualities", Col::Value),
-                       F<&R::synergy_>("Bonus", Col::Value)},
+    return {.fields = {Key<&R::Name>("Name"),
+                       F<&R::specQual_>("Qualities", Col::Value).Names(Ref::SpecialQuality),
+                       F<&R::synergy_>("Bonus", Col::Value).Names(Ref::Skill)},
             .tables = {{.name = "Creature climate",
                         .table = "tblCreatureClimates",
                         .test = TableTest::All,

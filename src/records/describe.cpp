@@ -44,6 +44,8 @@ RecordKind BuildKind(std::string_view className, const std::type_info& type,
             fault("the block " + std::string(f.name) + " has no line in the file");
         if ((f.type() == FieldType::Modifiers || f.type() == FieldType::Block) && !f.column.empty())
             fault("the field " + std::string(f.name) + " cannot have a column");
+        if (f.NamesAnything() && f.type() != FieldType::Text && f.type() != FieldType::List)
+            fault("the field " + std::string(f.name) + " names entries but holds no text");
         keys += f.key;
         for (std::size_t j = 0; j < i; ++j) {
             const Field& g = k.fields[j];
@@ -61,6 +63,48 @@ RecordKind BuildKind(std::string_view className, const std::type_info& type,
         if (t.station && (!k.Find("Station") || k.Find("Station")->type() != FieldType::Boolean))
             fault("the table " + std::string(t.table) + " splits its rows by a Station flag");
     return k;
+}
+
+std::string_view RefName(Ref ref) {
+    switch (ref) {
+        case Ref::None:
+            return "";
+        case Ref::Skill:
+            return "skill";
+        case Ref::SubSkill:
+            return "sub-skill";
+        case Ref::Feat:
+            return "feat";
+        case Ref::Class:
+            return "class";
+        case Ref::SpecialQuality:
+            return "special-quality";
+        case Ref::BonusFeatSelection:
+            return "bonus-feat-selection";
+        case Ref::CrossClassSet:
+            return "cross-class-skills";
+        case Ref::SkillMastery:
+            return "skill-mastery";
+        case Ref::BonusFeature:
+            return "bonus-feature";
+        case Ref::Species:
+            return "species";
+        case Ref::Homeworld:
+            return "homeworld";
+        case Ref::Size:
+            return "size";
+        case Ref::CreatureType:
+            return "creature-type";
+        case Ref::StarshipSize:
+            return "starship-size";
+        case Ref::Ability:
+            return "abilities";
+        case Ref::Language:
+            return "languages";
+        case Ref::Region:
+            return "regions";
+    }
+    return "";
 }
 
 const Field* RecordKind::Find(std::string_view name) const {

@@ -5,6 +5,7 @@
 // rows; nothing else restates a field by name.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -61,6 +62,31 @@ enum class Col : std::uint8_t {
     NewerText,  // a later text column: only when the table has it and it holds a value
     Descript,   // the description: read only with bDescript, written when present and not empty
 };
+
+// What a field's value or list entries name: the key of another record kind, a value of a
+// lookup list, or a sub-skill (an entry of some skill's suggested sub-skills).
+enum class Ref : std::uint8_t {
+    None,
+    Skill,
+    SubSkill,
+    Feat,
+    Class,
+    SpecialQuality,
+    BonusFeatSelection,
+    CrossClassSet,
+    SkillMastery,
+    BonusFeature,
+    Species,
+    Homeworld,
+    Size,
+    CreatureType,
+    StarshipSize,
+    Ability,
+    Language,
+    Region,
+};
+// How a reference target is called outside: "skill", "special-quality", "languages".
+std::string_view RefName(Ref ref);
 
 enum class TextForm : std::uint8_t {
     Plain,        // the text itself
@@ -309,6 +335,11 @@ struct Field {
     bool rejectNegative = false;  // a number key: a negative one counts as a missing key
     bool shown = true;            // false for rows that exist only for a column
     bool cleared = true;          // false: Clear leaves the value as it is
+    // What the value names, per named part of a list entry in entry order (a synergy's
+    // skill; a triple's class, old feat and new feat); None for parts that name nothing.
+    std::array<Ref, 3> names = {};
+    // A column of a nested block's value (a requirement column): the block field it fills.
+    std::string_view within;
 
     FieldType type() const { return access->type; }
     const Access& In() const { return columnAccess ? *columnAccess : *access; }
@@ -373,6 +404,17 @@ struct Field {
         Field f = *this;
         f.access = &other;
         return f;
+    }
+    // The value (a text) or each entry's named part names an entry of `target`.
+    Field Names(Ref target) const { return Names(target, Ref::None, Ref::None); }
+    // Per named part, for entries with several (sub-synergies, feat replacements).
+    Field Names(Ref first, Ref second, Ref third = Ref::None) const {
+        Field f = *this;
+        f.names = {first, second, third};
+        return f;
+    }
+    bool NamesAnything() const {
+        return names[0] != Ref::None || names[1] != Ref::None || names[2] != Ref::None;
     }
     Field ReadVia(const Access& columnIn) const {
         Field f = *this;

@@ -24,21 +24,21 @@ TableDesc DroidTable(std::string_view name, std::string_view table) {
 ORVANE_DESCRIBE_RECORD(clsDroidBonus) {
     return {.fields = {Key<&R::Name>("Name"),
                        F<&R::GainMultiple>("GainMultiple", Col::Always, "Multiple"),
-                       F<&R::skills_>("Skills", Col::Value)},
+                       F<&R::skills_>("Skills", Col::Value).Names(Ref::Skill)},
             .tables = {DroidTable("Droid bonus", "tblDroidBonus")}};
 }
 
 ORVANE_DESCRIBE_RECORD(clsDroidDegree) {
-    return {
-        .fields = {Key<&R::Name>("Name"), Modifiers<R>(), F<&R::classes_>("Classes", Col::Value)},
-        .tables = {DroidTable("Droid degree", "tblDroidDegree")}};
+    return {.fields = {Key<&R::Name>("Name"), Modifiers<R>(),
+                       F<&R::classes_>("Classes", Col::Value).Names(Ref::Class)},
+            .tables = {DroidTable("Droid degree", "tblDroidDegree")}};
 }
 
 ORVANE_DESCRIBE_RECORD(clsDroidEquip) {
     return {.fields = {Key<&R::Name>("Name"), F<&R::Cost>("Cost"), F<&R::Mass>("Mass"),
                        F<&R::Source>("Source", Col::Value),
                        F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
-                       F<&R::synergy_>("Synergy", Col::Value)},
+                       F<&R::synergy_>("Synergy", Col::Value).Names(Ref::Skill)},
             .tables = {DroidTable("Droid equipment", "tblDroidEquip")}};
 }
 
@@ -54,9 +54,9 @@ ORVANE_DESCRIBE_RECORD(clsDroidMakers) {
                        F<&R::SkillPenaltyNum>("SkillPenaltyNum", Col::Always, "PenaltyAny"),
                        F<&R::SkillPenaltyAmt>("SkillPenaltyAmt", Col::Always, "PenaltyAmt"),
                        F<&R::BonusQuirks>("BonusQuirks", Col::Always, "AddQuirks"),
-                       F<&R::specQual_>("SpecialQualities", Col::Value),
-                       F<&R::synergy_>("Synergy", Col::Value),
-                       F<&R::skillBonus_>("BonusSelect", Col::Value)},
+                       F<&R::specQual_>("SpecialQualities", Col::Value).Names(Ref::SpecialQuality),
+                       F<&R::synergy_>("Synergy", Col::Value).Names(Ref::Skill),
+                       F<&R::skillBonus_>("BonusSelect", Col::Value).Names(Ref::Skill)},
             .tables = {table}};
 }
 
@@ -65,12 +65,12 @@ ORVANE_DESCRIBE_RECORD(clsDroidQuirks) {
     TableDesc table = DroidTable("Droid quirk", "tblDroidQuirks");
     table.readEmptyKey = "A Droid Quirks Search field was not corretly Identified.";
     table.delEmptyKey = "A Droid Quirk Search field was not corretly Identified.";
-    return {
-        .fields = {Key<&R::Name>("Name"), F<&R::Move>("Move"),
-                   F<&R::specQual_>("SpecialQuality", Col::Value),
-                   F<&R::feats_>("BonusFeats", Col::Value), F<&R::synergy_>("Synergy", Col::Value),
-                   F<&R::skillMastery_>("SkillMastery", Col::Value)},
-        .tables = {table}};
+    return {.fields = {Key<&R::Name>("Name"), F<&R::Move>("Move"),
+                       F<&R::specQual_>("SpecialQuality", Col::Value).Names(Ref::SpecialQuality),
+                       F<&R::feats_>("BonusFeats", Col::Value).Names(Ref::Feat),
+                       F<&R::synergy_>("Synergy", Col::Value).Names(Ref::Skill),
+                       F<&R::skillMastery_>("SkillMastery", Col::Value).Names(Ref::SkillMastery)},
+            .tables = {table}};
 }
 
 }  // namespace OrvaneLib

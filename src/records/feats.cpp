@@ -37,7 +37,7 @@ ORVANE_DESCRIBE_RECORD(clsFeats) {
              F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
              Nested<&R::Requirements>("Requirements"),
              F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1),
-             F<&R::bonus_>("Bonus", Col::Value).NoLine(),
+             F<&R::bonus_>("Bonus", Col::Value).NoLine().Names(Ref::Skill),
              Req("ReqTainted", Col::Always, {}),
              Req("ReqDarkSide", Col::Always, {}),
              Req("MinRequirements", Col::Value, {}),
@@ -63,7 +63,8 @@ ORVANE_DESCRIBE_RECORD(clsBonus) {
         return a;
     }();
     return {
-        .fields = {Key<&R::Name>("Name"), F<&R::feats_>("Feats", Col::Value).Uses(feats),
+        .fields = {Key<&R::Name>("Name"),
+                   F<&R::feats_>("Feats", Col::Value).Uses(feats).Names(Ref::Feat),
                    F<&R::IncludeExotic>("IncludeExotic", Col::Newer, "IncExotic").Group(1),
                    F<&R::IncludeSklNormal>("IncludeSklNormal", Col::Newer, "IncSkillNorm").Group(1),
                    F<&R::IncludeSklAumen>("IncludeSklAumen", Col::Newer, "IncSkillAumen").Group(1),

@@ -36,13 +36,14 @@ bool clsWeapon::IsMelee() const { return AtkType == "Melee Attack"; }
 ORVANE_DESCRIBE_RECORD(clsArmor) {
     return {
         .fields =
-            {Key<&R::Name>("Name"), F<&R::Feat>("Feat", Col::Value), F<&R::Cost>("Cost"),
-             F<&R::Mass>("Mass"), F<&R::DefenseBonus>("DefenseBonus"),
+            {Key<&R::Name>("Name"), F<&R::Feat>("Feat", Col::Value).Names(Ref::Feat),
+             F<&R::Cost>("Cost"), F<&R::Mass>("Mass"), F<&R::DefenseBonus>("DefenseBonus"),
              F<&R::MaxDexBonus>("MaxDexBonus"), F<&R::ArmorCheck>("ArmorCheck"),
              F<&R::Move10>("Move10"), F<&R::Move6>("Move6"),
              F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
-             F<&R::Source>("Source", Col::Value), F<&R::synergy_>("Synergy", Col::Value),
-             F<&R::ability_>("AbilityBonus", Col::Value),
+             F<&R::Source>("Source", Col::Value),
+             F<&R::synergy_>("Synergy", Col::Value).Names(Ref::Skill),
+             F<&R::ability_>("AbilityBonus", Col::Value).Names(Ref::Ability),
              F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1),
              F<&R::DR>("DR").Rules(Read::IfPresentNotNull, Write::IfPresent).Group(2)},
         .tables = {{.name = "Armour",
@@ -61,12 +62,12 @@ ORVANE_DESCRIBE_RECORD(clsWeapon) {
     return {
         .fields =
             {Key<&R::Name>("Name"),
-             F<&R::Feat>("Feat", Col::Value),
+             F<&R::Feat>("Feat", Col::Value).Names(Ref::Feat),
              F<&R::MultFire>("MultFire"),
              F<&R::AutoFire>("AutoFire"),
              F<&R::Personal>("Personal"),
              F<&R::FireControl>("FireControl"),
-             F<&R::Size>("Size", Col::Value),
+             F<&R::Size>("Size", Col::Value).Names(Ref::Size),
              F<&R::Cost>("Cost"),
              F<&R::Mass>("Mass"),
              F<&R::Range>("Range"),
@@ -94,7 +95,7 @@ ORVANE_DESCRIBE_RECORD(clsEquipment) {
             {Key<&R::Name>("Name"), F<&R::Cost>("Cost"), F<&R::Mass>("Mass"),
              F<&R::Source>("Source", Col::Value),
              F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
-             F<&R::synergy_>("Synergy", Col::Value),
+             F<&R::synergy_>("Synergy", Col::Value).Names(Ref::Skill),
              F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1)},
         .tables = {{.name = "Equipment", .table = "tblEquipment", .read = Form::B}}};
 }

@@ -9,11 +9,12 @@ namespace OrvaneLib {
 ORVANE_DESCRIBE_RECORD(clsSpecialQualities) {
     return {
         .fields =
-            {Key<&R::Name>("Name"), F<&R::specQual_>("SpecialQualities", Col::Value),
-             F<&R::givenFeats_>("GivenFeats", Col::Value),
-             F<&R::bypassFeats_>("BypassFeats", Col::Value),
-             F<&R::selections_>("Bonus", Col::NewerText),
-             F<&R::synergy_>("Synergy", Col::NewerText),
+            {Key<&R::Name>("Name"),
+             F<&R::specQual_>("SpecialQualities", Col::Value).Names(Ref::SpecialQuality),
+             F<&R::givenFeats_>("GivenFeats", Col::Value).Names(Ref::Feat),
+             F<&R::bypassFeats_>("BypassFeats", Col::Value).Names(Ref::Feat),
+             F<&R::selections_>("Bonus", Col::NewerText).Names(Ref::BonusFeatSelection),
+             F<&R::synergy_>("Synergy", Col::NewerText).Names(Ref::Skill),
              F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(1)},
         .tables = {{.name = "Special quality", .table = "tblSpecialQualities"}}};
 }
@@ -26,7 +27,8 @@ ORVANE_DESCRIBE_RECORD(clsFeatures) {
 }
 
 ORVANE_DESCRIBE_RECORD(clsCrossClass) {
-    return {.fields = {Key<&R::Name>("Name"), F<&R::skills_>("ClassSkills", Col::Value)},
+    return {.fields = {Key<&R::Name>("Name"),
+                       F<&R::skills_>("ClassSkills", Col::Value).Names(Ref::Skill)},
             .tables = {
                 {.name = "Cross-class skills", .table = "tblCrossClass", .noun = "Cross Class"}}};
 }

@@ -12,16 +12,20 @@ namespace OrvaneLib {
 ORVANE_DESCRIBE(clsRequirements) {
     return {.fields = {InFile<&R::ReqTainted>("ReqTainted"), InFile<&R::ReqDarkSide>("ReqDarkSide"),
                        InFile<&R::ReqSpecLvl>("ReqSpecLvl").NoLine(),
-                       InFile<&R::abilities_>("Ability"), InFile<&R::feats_>("Feats"),
-                       InFile<&R::skills_>("Skill"), InFile<&R::readWrite_>("ReadWrite"),
-                       InFile<&R::speak_>("Speak"), InFile<&R::classes_>("Class"),
-                       InFile<&R::species_>("Species"), InFile<&R::homeworlds_>("Homeworld"),
+                       InFile<&R::abilities_>("Ability").Names(Ref::Ability),
+                       InFile<&R::feats_>("Feats").Names(Ref::Feat),
+                       InFile<&R::skills_>("Skill").Names(Ref::Skill),
+                       InFile<&R::readWrite_>("ReadWrite").Names(Ref::Language),
+                       InFile<&R::speak_>("Speak").Names(Ref::Language),
+                       InFile<&R::classes_>("Class").Names(Ref::Class),
+                       InFile<&R::species_>("Species").Names(Ref::Species),
+                       InFile<&R::homeworlds_>("Homeworld").Names(Ref::Homeworld),
                        InFile<&R::minimums_>("MinRequire"), InFile<&R::maximums_>("MaxRequire"),
-                       InFile<&R::qualities_>("Qualities"),
-                       InFile<&R::orFeats_>("OrFeats").Group(1),
-                       InFile<&R::orClasses_>("OrClasses").Group(2),
-                       InFile<&R::orSkills_>("OrSkills").Group(3),
-                       InFile<&R::orSpecial_>("OrSpecial").Group(4)}};
+                       InFile<&R::qualities_>("Qualities").Names(Ref::SpecialQuality),
+                       InFile<&R::orFeats_>("OrFeats").Group(1).Names(Ref::Feat),
+                       InFile<&R::orClasses_>("OrClasses").Group(2).Names(Ref::Class),
+                       InFile<&R::orSkills_>("OrSkills").Group(3).Names(Ref::Skill),
+                       InFile<&R::orSpecial_>("OrSpecial").Group(4).Names(Ref::SpecialQuality)}};
 }
 
 void clsRequirements::Clear() { detail::Describe<clsRequirements>::Kind().Clear(*this); }

@@ -76,7 +76,9 @@ ORVANE_DESCRIBE_RECORD(clsSkills) {
     return {
         .fields =
             {Key<&R::Name>("Name"),
-             F<&R::ability_>("Ability", Col::Value, "Attribute").ReadVia(ability),
+             F<&R::ability_>("Ability", Col::Value, "Attribute")
+                 .ReadVia(ability)
+                 .Names(Ref::Ability),
              F<&R::SubSkills>("SubSkills"),
              F<&R::SubNumber>("SubNumber"),
              F<&R::TrainedOnly>("TrainedOnly"),
@@ -88,8 +90,8 @@ ORVANE_DESCRIBE_RECORD(clsSkills) {
              F<&R::Notes>("Notes", Col::Value).As(TextForm::Note),
              F<&R::CreatureUse>("CreatureUse", Col::Newer),
              Nested<&R::objRequirements>("Requirements"),
-             InFile<&R::exclClass_>("ExclClass"),
-             F<&R::synergy_>("Synergy", Col::Value),
+             InFile<&R::exclClass_>("ExclClass").Names(Ref::Class),
+             F<&R::synergy_>("Synergy", Col::Value).Names(Ref::Skill),
              F<&R::DroidUse>("DroidUse", Col::Newer).Group(1),
              F<&R::UntrainedHeuristic>("UntrainedHeuristic", Col::Newer).Group(1),
              F<&R::Description>("Description", Col::Descript).As(TextForm::Description).Group(2),
@@ -97,8 +99,11 @@ ORVANE_DESCRIBE_RECORD(clsSkills) {
                  .Rules(Read::IfPresentNotNull, Write::IfPresent)
                  .Fallback("None")
                  .ReadVia(secondary)
-                 .Group(2),
-             F<&R::subSynergy_>("SubSynergy", Col::NewerText).Group(2),
+                 .Group(2)
+                 .Names(Ref::Ability),
+             F<&R::subSynergy_>("SubSynergy", Col::NewerText)
+                 .Group(2)
+                 .Names(Ref::SubSkill, Ref::Skill),
              F<&R::subSuggest_>("SubSuggest", Col::NewerText).Group(3),
              Req("FeatRequirements", Col::Value, "Feat"),
              Req("SkillRequirements", Col::NewerText, {}),
@@ -128,7 +133,7 @@ ORVANE_DESCRIBE_RECORD(clsSkills) {
 
 ORVANE_DESCRIBE_RECORD(clsSkillMastery) {
     return {.fields = {Key<&R::Name>("Name"), F<&R::Number>("Number"),
-                       F<&R::skills_>("Skills", Col::Value)},
+                       F<&R::skills_>("Skills", Col::Value).Names(Ref::Skill)},
             .tables = {{.name = "Skill mastery", .table = "tblSkillMastery"}}};
 }
 

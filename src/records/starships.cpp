@@ -37,7 +37,7 @@ TableDesc LetDeleted(TableDesc table) {
 ORVANE_DESCRIBE_RECORD(clsStarshipCrew) {
     return {.fields = {Key<&R::Points>("Points").NoNegative(), F<&R::Station>("Station"),
                        F<&R::MinCrew>("MinCrew"), F<&R::MaxCrew>("MaxCrew"),
-                       F<&R::sizes_>("Sizes", Col::Value)},
+                       F<&R::sizes_>("Sizes", Col::Value).Names(Ref::StarshipSize)},
             .tables = {Component("Starship crew", "tblStarshipCrew", true),
                        Component("Starship life", "tblStarshipLife", true)}};
 }
@@ -45,14 +45,14 @@ ORVANE_DESCRIBE_RECORD(clsStarshipCrew) {
 ORVANE_DESCRIBE_RECORD(clsStarshipEmplacement) {
     return {.fields = {Key<&R::Points>("Points").NoNegative(), F<&R::Station>("Station"),
                        F<&R::MinEmplace>("MinEmplace"), F<&R::MaxEmplace>("MaxEmplace"),
-                       F<&R::sizes_>("Sizes", Col::Value)},
+                       F<&R::sizes_>("Sizes", Col::Value).Names(Ref::StarshipSize)},
             .tables = {Component("Starship emplacement", "tblStarshipEmplace", true)}};
 }
 
 ORVANE_DESCRIBE_RECORD(clsStarshipHull) {
     return {.fields = {Key<&R::Points>("Points").NoNegative(), F<&R::Station>("Station"),
                        F<&R::MinHull>("MinHull"), F<&R::MaxHull>("MaxHull"),
-                       F<&R::sizes_>("Sizes", Col::Value)},
+                       F<&R::sizes_>("Sizes", Col::Value).Names(Ref::StarshipSize)},
             .tables = {Component("Starship hull", "tblStarshipHull", true)}};
 }
 
@@ -60,8 +60,9 @@ ORVANE_DESCRIBE_RECORD(clsStarshipShields) {
     return {.fields = {Key<&R::Points>("Points").NoNegative(), F<&R::Station>("Station"),
                        F<&R::MinShields>("MinShields", Col::Always, "MinShield"),
                        F<&R::MaxShields>("MaxShields", Col::Always, "MaxShield"),
-                       F<&R::sizes_>("Sizes", Col::Value),
-                       F<&R::doubleCost_>("DoubleCost", Col::Value, "DoublePoints")},
+                       F<&R::sizes_>("Sizes", Col::Value).Names(Ref::StarshipSize),
+                       F<&R::doubleCost_>("DoubleCost", Col::Value, "DoublePoints")
+                           .Names(Ref::StarshipSize)},
             .tables = {Component("Starship shield", "tblStarshipShields", true)}};
 }
 
@@ -72,7 +73,7 @@ ORVANE_DESCRIBE_RECORD(clsStarshipHyperdrive) {
     table.delEmptyKeySilent = true;
     return {.fields = {Key<&R::Drive>("Drive"), F<&R::NormalPoints>("NormalPoints"),
                        F<&R::BackupPoints>("BackupPoints"), F<&R::Station>("Station"),
-                       F<&R::sizes_>("Sizes", Col::Value, "BackupDouble")},
+                       F<&R::sizes_>("Sizes", Col::Value, "BackupDouble").Names(Ref::StarshipSize)},
             .tables = {table}};
 }
 
@@ -80,7 +81,7 @@ ORVANE_DESCRIBE_RECORD(clsStarshipStowage) {
     return {.fields = {Key<&R::Points>("Points").NoNegative(), F<&R::Station>("Station"),
                        F<&R::MinCargo>("MinCargo"), F<&R::MinMetric>("MinMetric"),
                        F<&R::MaxCargo>("MaxCargo"), F<&R::MaxMetric>("MaxMetric"),
-                       F<&R::sizes_>("Sizes", Col::Value)},
+                       F<&R::sizes_>("Sizes", Col::Value).Names(Ref::StarshipSize)},
             .tables = {Component("Starship stowage", "tblStarshipStowage", true)}};
 }
 
@@ -88,7 +89,7 @@ ORVANE_DESCRIBE_RECORD(clsStarshipSupply) {
     return {.fields = {Key<&R::Points>("Points").NoNegative(), F<&R::Station>("Station"),
                        F<&R::Time>("Time"), F<&R::Day>("Day"), F<&R::Week>("Week"),
                        F<&R::Month>("Month"), F<&R::Year>("Year"),
-                       F<&R::sizes_>("Sizes", Col::Value, "Size")},
+                       F<&R::sizes_>("Sizes", Col::Value, "Size").Names(Ref::StarshipSize)},
             .tables = {Component("Starship supply", "tblStarshipSupply", true)}};
 }
 
@@ -96,7 +97,8 @@ ORVANE_DESCRIBE_RECORD(clsStarshipEngine) {
     return {.fields = {F<&R::Speed>("Speed", Col::Always, "MaxSpeed"),
                        Key<&R::Points>("Points").NoNegative(), F<&R::Station>("Station"),
                        F<&R::Quality>("Quality"), F<&R::AttackBonus>("AttackBonus"),
-                       F<&R::PilotBonus>("PilotBonus"), F<&R::sizes_>("Sizes", Col::Value)},
+                       F<&R::PilotBonus>("PilotBonus"),
+                       F<&R::sizes_>("Sizes", Col::Value).Names(Ref::StarshipSize)},
             .tables = {LetDeleted(Component("Starship engine", "tblStarshipEngine", true))}};
 }
 
@@ -120,8 +122,8 @@ ORVANE_DESCRIBE_RECORD(clsStarshipSize) {
 }
 
 ORVANE_DESCRIBE_RECORD(clsStarshipArmor) {
-    return {.fields = {Key<&R::Size>("Size"), F<&R::DR>("DR"), F<&R::Armor>("Armor"),
-                       F<&R::Cost>("Cost"), F<&R::PilotBonus>("PilotBonus")},
+    return {.fields = {Key<&R::Size>("Size").Names(Ref::StarshipSize), F<&R::DR>("DR"),
+                       F<&R::Armor>("Armor"), F<&R::Cost>("Cost"), F<&R::PilotBonus>("PilotBonus")},
             .tables = {Component("Starship armor", "tblStarshipArmor", false)}};
 }
 
