@@ -1,4 +1,4 @@
-// The shared grammar of encoded lists: cutting, trimming and the number reader.
+// The shared grammar of encoded lists: the number reader and the canonical writer.
 #include "lists/grammar.hpp"
 
 #include <algorithm>
@@ -76,24 +76,8 @@ bool RoundHalfEven(const Decimal& number, std::int64_t& value) {
     return true;
 }
 
-NumberRead ReadInteger(std::string_view field, Integer& value) {
+NumberRead ReadDecimalInteger(std::string_view field, Integer& value) {
     value = 0;
-    // Most fields are a few plain digits: read those directly.
-    std::string_view t = TrimBlanks(field);
-    if (!t.empty() && t.size() <= 4) {
-        bool negative = t.front() == '-';
-        std::string_view digits = negative ? t.substr(1) : t;
-        int v = 0;
-        bool plain = !digits.empty();
-        for (char c : digits) {
-            plain = plain && IsDigit(c);
-            v = v * 10 + (c - '0');
-        }
-        if (plain) {
-            value = static_cast<Integer>(negative ? -v : v);
-            return NumberRead::Ok;
-        }
-    }
     Decimal number;
     if (!ParseDecimal(field, number)) return NumberRead::NotANumber;
     std::int64_t rounded = 0;
@@ -105,20 +89,17 @@ NumberRead ReadInteger(std::string_view field, Integer& value) {
     return NumberRead::Ok;
 }
 
-void AppendInteger(std::string& out, Integer value) {
-    if (value >= 0 && value < 10) {
-        out += static_cast<char>('0' + value);
-        return;
-    }
+std::string IntegerText(Integer value) {
     char buffer[8];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
+    return std::string(buffer, result.ptr);
 }
 
-std::string IntegerText(Integer value) {
-    std::string text;
-    AppendInteger(text, value);
-    return text;
+void CanonicalWriter::Grow(std::size_t n) {
+    out_.resize(std::max(size_ + n, 2 * out_.size()));
+    out_.resize(out_.capacity());  // whatever the string got is room as well
+    data_ = out_.data();
+    room_ = out_.size();
 }
 
 }  // namespace OrvaneLib::detail

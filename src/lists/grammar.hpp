@@ -5,9 +5,10 @@
 // Cutting has no quoting or escaping: a text is cut at every separator. Trimming removes
 // the blank (U+0020) only; tabs and other white space stay part of a field. Everything
 // works on views of the caller's text, so reading a list allocates only for what its
-// entries keep.
+// entries keep, and canonical texts are written straight into their final storage.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -42,34 +43,57 @@ inline bool IsBlank(std::string_view text) { return TrimBlanks(text).empty(); }
 // Number of pieces cutting at `separator` gives: the separators plus one.
 inline std::size_t CountPieces(std::string_view text, char separator) {
     std::size_t n = 1;
-    for (char c : text) n += c == separator;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos;
+         at = text.find(separator, at + 1))
+        ++n;
     return n;
 }
 
 // Walks the pieces of a text cut at every separator, in order, without copying:
-//   PieceCutter cut(text, ','); for (std::string_view piece; cut.Next(piece);) ...
-// An empty text has one empty piece; "a," has two, the second empty.
+//   PieceCutter cut(text, ':'); for (std::string_view piece; cut.Next(piece);) ...
+// An empty text has one empty piece; "a:" has two, the second empty. Fields are a few
+// characters long, so a plain loop finds their separators faster than a library search
+// would.
 class PieceCutter {
   public:
-    PieceCutter(std::string_view text, char separator) : rest_(text), separator_(separator) {}
+    PieceCutter(std::string_view text, char separator)
+        : at_(text.data()), end_(text.data() + text.size()), separator_(separator) {}
     bool Next(std::string_view& piece) {
         if (done_) return false;
-        std::size_t at = rest_.find(separator_);
-        if (at == std::string_view::npos) {
-            piece = rest_;
+        const char* p = at_;
+        while (p != end_ && *p != separator_) ++p;
+        piece = std::string_view(at_, static_cast<std::size_t>(p - at_));
+        if (p == end_)
             done_ = true;
-        } else {
-            piece = rest_.substr(0, at);
-            rest_.remove_prefix(at + 1);
-        }
+        else
+            at_ = p + 1;
         return true;
     }
 
   private:
-    std::string_view rest_;
+    const char* at_;
+    const char* end_;
     char separator_;
     bool done_ = false;
 };
+
+// The first and the last piece of a text cut at every separator, untrimmed; with no
+// separator both are the whole text. Only the ends of the text are looked at.
+struct Ends {
+    std::string_view first;
+    std::string_view last;
+};
+inline Ends FirstAndLast(std::string_view text, char separator) {
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    const char* p = begin;
+    while (p != end && *p != separator) ++p;
+    if (p == end) return {text, text};
+    const char* q = end;
+    while (*(q - 1) != separator) --q;  // stops at p + 1 at the latest
+    return {std::string_view(begin, static_cast<std::size_t>(p - begin)),
+            std::string_view(q, static_cast<std::size_t>(end - q))};
+}
 
 // The pieces of a field list that the entry grammars look at, untrimmed. With one piece,
 // `first` and `last` are the same piece; `second` and `third` are empty when missing.
@@ -120,9 +144,29 @@ enum class NumberRead {
     OutOfRange,  // a number outside -32768..32767; the value is 0
 };
 
+// ReadInteger for every field that is not a few plain digits.
+NumberRead ReadDecimalInteger(std::string_view field, Integer& value);
+
 // Reads a numeric list field: trimmed, converted when it is a number and rounded half to
 // even; anything that is not a number gives 0.
-NumberRead ReadInteger(std::string_view field, Integer& value);
+inline NumberRead ReadInteger(std::string_view field, Integer& value) {
+    // Most fields are up to four plain digits, perhaps after a minus: read those directly.
+    std::string_view t = TrimBlanks(field);
+    std::string_view digits = !t.empty() && t.front() == '-' ? t.substr(1) : t;
+    if (!digits.empty() && digits.size() <= 4) {
+        int v = 0;
+        bool plain = true;
+        for (char c : digits) {
+            plain = plain && c >= '0' && c <= '9';
+            v = v * 10 + (c - '0');
+        }
+        if (plain) {
+            value = static_cast<Integer>(digits.size() < t.size() ? -v : v);
+            return NumberRead::Ok;
+        }
+    }
+    return ReadDecimalInteger(t, value);
+}
 
 // True when an index addresses one of `size` entries.
 inline bool InRange(Integer index, std::size_t size) {
@@ -147,9 +191,7 @@ const Entry* FindFirst(bool hasList, const std::vector<Entry>& entries, std::str
     return nullptr;
 }
 
-// Appends a number in plain decimal, "-" for negatives, no blank or plus sign.
-void AppendInteger(std::string& out, Integer value);
-// The number in plain decimal.
+// The number in plain decimal, "-" for negatives, no blank or plus sign.
 std::string IntegerText(Integer value);
 
 // The canonical separator between entries.
@@ -158,7 +200,7 @@ inline constexpr std::string_view kCanonicalSeparator = ", ";
 // The outcome of reading a list text entry by entry.
 enum class ListRead {
     Blank,    // the text is blank: no entries
-    TooMany,  // more raw entries than Integer can index; nothing was parsed
+    TooMany,  // more raw entries than Integer can index: no entries
     Failed,   // an entry was rejected; `entries` holds those before it
     Ok,       // every raw entry was read
 };
@@ -170,53 +212,131 @@ void ResetEntry(Entry& entry) {
     entry.Reset();
 }
 
+// Sizes an array for the pieces of `text` cut at `separator` if it has no storage yet: a new
+// list allocates once, a list read before keeps the storage it has (and grows it where a
+// text is longer).
+template <class Element>
+void SizeOnce(std::vector<Element>& elements, std::string_view text, char separator) {
+    if (elements.capacity() == 0)
+        elements.reserve(std::min(CountPieces(text, separator), kMaxEntries));
+}
+
 // Reads a list text: tells blank text and texts with too many entries apart, then cuts the
 // untrimmed text at every comma and hands each raw entry, in order, to
 // `parse(raw, entry) -> bool` with an empty entry to fill. `entries` ends up holding the
-// entries read (on a rejection, those before it); `count` receives the number of raw
-// entries. Stops at the first rejection.
+// entries read (on a rejection, those before it). Stops at the first rejection. The entries
+// of the previous text are reused, so reading a list again into the same object allocates
+// only where a new text is longer than the old one.
 template <class Entry, class Parse>
-ListRead ReadEntries(std::string_view text, std::vector<Entry>& entries, std::size_t& count,
-                     Parse&& parse) {
-    count = 0;
+ListRead ReadEntries(std::string_view text, std::vector<Entry>& entries, Parse&& parse) {
     if (IsBlank(text)) {
         entries.clear();
         return ListRead::Blank;
     }
-    count = CountPieces(text, kListSeparator);
-    if (count > kMaxEntries) {
-        entries.clear();
-        return ListRead::TooMany;
-    }
-    // The entries of the previous text are reused, so reading a list again into the same
-    // object allocates only where a new text is longer than the old one.
-    if (entries.size() > count) entries.resize(count);
-    entries.reserve(count);
-    PieceCutter cut(text, kListSeparator);
+    SizeOnce(entries, text, kListSeparator);
     std::size_t i = 0;
-    for (std::string_view raw; cut.Next(raw); ++i) {
+    for (std::string_view rest = text;; ++i) {
+        if (i == kMaxEntries) {
+            entries.clear();
+            return ListRead::TooMany;
+        }
+        std::size_t at = rest.find(kListSeparator);  // entries are long enough for memchr
         if (i == entries.size())
             entries.emplace_back();
         else
             ResetEntry(entries[i]);
-        if (!parse(raw, entries[i])) {
+        if (!parse(rest.substr(0, at), entries[i])) {
             entries.resize(i);
             return ListRead::Failed;
         }
+        if (at == std::string_view::npos) break;
+        rest.remove_prefix(at + 1);
     }
+    entries.resize(i + 1);
     return ListRead::Ok;
 }
 
-// Appends `items` to `out`, each written by `write(out, item)`, with `separator` between.
-template <class Range, class Write>
-void AppendJoined(std::string& out, const Range& items, std::string_view separator, Write&& write) {
-    out.reserve(out.size() + std::size(items) * 16);  // typical entries fit, so one allocation
-    bool first = true;
-    for (const auto& item : items) {
-        if (!first) out.append(separator);
-        first = false;
-        write(out, item);
+// Writes a canonical text into a string: the string is used to its capacity while writing
+// and cut to what was written at the end (in the destructor, so the string is whole on
+// every path). Appends check for room inline and copy directly, where std::string would
+// call out for every piece. `expected` is the size to make room for at once.
+class CanonicalWriter {
+  public:
+    CanonicalWriter(std::string& out, std::size_t expected) : out_(out) {
+        out_.reserve(expected);
+        out_.resize(out_.capacity());
+        data_ = out_.data();
+        room_ = out_.size();
     }
+    CanonicalWriter(const CanonicalWriter&) = delete;
+    CanonicalWriter& operator=(const CanonicalWriter&) = delete;
+    ~CanonicalWriter() { out_.resize(size_); }
+
+    void Put(char c) {
+        Room(1);
+        data_[size_++] = c;
+    }
+    void Put(std::string_view text) {
+        Room(text.size());
+        std::char_traits<char>::copy(data_ + size_, text.data(), text.size());
+        size_ += text.size();
+    }
+    // Appends a number in plain decimal, "-" for negatives, no blank or plus sign.
+    void PutInteger(Integer value) {
+        Room(kIntegerRoom);
+        int v = value;
+        if (v < 0) {
+            data_[size_++] = '-';
+            v = -v;  // an int holds the magnitude of -32768
+        }
+        if (v < 10) {
+            data_[size_++] = static_cast<char>('0' + v);
+            return;
+        }
+        char digits[5];
+        int n = 0;
+        for (; v > 0; v /= 10) digits[n++] = static_cast<char>('0' + v % 10);
+        while (n > 0) data_[size_++] = digits[--n];
+    }
+    // Appends `items`, each written by `write(*this, item)`, with `separator` between.
+    template <class Range, class Write>
+    void PutJoined(const Range& items, std::string_view separator, Write&& write) {
+        bool first = true;
+        for (const auto& item : items) {
+            if (!first) Put(separator);
+            first = false;
+            write(*this, item);
+        }
+    }
+
+    // The most characters PutInteger writes ("-32768").
+    static constexpr std::size_t kIntegerRoom = 6;
+
+  private:
+    void Room(std::size_t n) {
+        if (n > room_ - size_) Grow(n);
+    }
+    void Grow(std::size_t n);
+
+    std::string& out_;
+    char* data_ = nullptr;
+    std::size_t room_ = 0;  // what data_ holds
+    std::size_t size_ = 0;  // what is written
+};
+
+// The canonical text of a list: its entries, each written by `write(writer, entry)`, joined
+// by the canonical separator. `size(entry)` bounds the length of an entry's text, so the
+// text is allocated once.
+template <class Entry, class Size, class Write>
+std::string CanonicalText(const std::vector<Entry>& entries, Size&& size, Write&& write) {
+    std::size_t expected = 0;
+    for (const Entry& entry : entries) expected += size(entry) + kCanonicalSeparator.size();
+    std::string text;
+    {
+        CanonicalWriter out(text, expected);
+        out.PutJoined(entries, kCanonicalSeparator, write);
+    }
+    return text;
 }
 
 }  // namespace OrvaneLib::detail

@@ -8,6 +8,7 @@
 
 namespace OrvaneLib {
 
+using detail::CanonicalWriter;
 using detail::EntryAt;
 using detail::FindFirst;
 using detail::ListRead;
@@ -19,15 +20,20 @@ namespace {
 // number (with no colon, one piece is both). Pieces in between are ignored. False when the
 // number is outside 16 bits.
 bool ReadNamedNumber(std::string_view raw, std::string& name, Integer& number) {
-    detail::Fields fields = detail::CutFields(raw, detail::kFieldSeparator);
-    name = detail::TrimBlanks(fields.first);
-    return detail::ReadInteger(fields.last, number) != NumberRead::OutOfRange;
+    detail::Ends ends = detail::FirstAndLast(raw, detail::kFieldSeparator);
+    name = detail::TrimBlanks(ends.first);
+    return detail::ReadInteger(ends.last, number) != NumberRead::OutOfRange;
 }
 
-void AppendNamedNumber(std::string& out, const std::string& name, Integer number) {
-    out += name;
-    out += detail::kFieldSeparator;
-    detail::AppendInteger(out, number);
+void PutNamedNumber(CanonicalWriter& out, const std::string& name, Integer number) {
+    out.Put(name);
+    out.Put(detail::kFieldSeparator);
+    out.PutInteger(number);
+}
+
+// Room for 'Name:Number' in a canonical text.
+std::size_t NamedNumberSize(const std::string& name) {
+    return name.size() + 1 + CanonicalWriter::kIntegerRoom;
 }
 
 }  // namespace
@@ -41,9 +47,8 @@ void clsListSimple::Clear() { hasList_ = false; }
 bool clsListSimple::HasList() const { return hasList_; }
 
 void clsListSimple::SetList(const std::string& strList) {
-    std::size_t count = 0;
     ListRead read =
-        detail::ReadEntries(strList, items_, count, [](std::string_view raw, std::string& item) {
+        detail::ReadEntries(strList, items_, [](std::string_view raw, std::string& item) {
             item = detail::TrimBlanks(raw);
             return true;
         });
@@ -70,11 +75,10 @@ std::string clsListSimple::GetItem(Integer iItem) const {
 }
 
 std::string clsListSimple::GetList() const {
-    std::string out;
-    if (!hasList_) return out;
-    detail::AppendJoined(out, items_, detail::kCanonicalSeparator,
-                         [](std::string& text, const std::string& item) { text += item; });
-    return out;
+    if (!hasList_) return std::string();
+    return detail::CanonicalText(
+        items_, [](const std::string& item) { return item.size(); },
+        [](CanonicalWriter& out, const std::string& item) { out.Put(item); });
 }
 
 ORVANE_REGISTER_CLASS(clsListSimple)
@@ -92,9 +96,8 @@ void clsListLevel::SetList(const std::string& strList) {
         hasList_ = false;
         return;
     }
-    std::size_t count = 0;
     ListRead read =
-        detail::ReadEntries(strList, entries_, count, [](std::string_view raw, LevelEntry& entry) {
+        detail::ReadEntries(strList, entries_, [](std::string_view raw, LevelEntry& entry) {
             // An empty raw entry (',,' or a trailing comma) is malformed; blanks are not.
             return !raw.empty() && ReadNamedNumber(raw, entry.Name, entry.Rank);
         });
@@ -134,12 +137,10 @@ Integer clsListLevel::GetRankFromName(const std::string& strItem) const {
 }
 
 std::string clsListLevel::GetList() const {
-    std::string out;
-    if (!hasList_) return out;
-    detail::AppendJoined(
-        out, entries_, detail::kCanonicalSeparator,
-        [](std::string& text, const LevelEntry& e) { AppendNamedNumber(text, e.Name, e.Rank); });
-    return out;
+    if (!hasList_) return std::string();
+    return detail::CanonicalText(
+        entries_, [](const LevelEntry& e) { return NamedNumberSize(e.Name); },
+        [](CanonicalWriter& out, const LevelEntry& e) { PutNamedNumber(out, e.Name, e.Rank); });
 }
 
 ORVANE_REGISTER_CLASS(clsListLevel)
@@ -157,22 +158,20 @@ void clsListBonus::SetList(const std::string& strList) {
         hasList_ = false;
         return;
     }
-    std::size_t count = 0;
     ListRead read =
-        detail::ReadEntries(strList, entries_, count, [](std::string_view raw, BonusEntry& entry) {
+        detail::ReadEntries(strList, entries_, [](std::string_view raw, BonusEntry& entry) {
             if (raw.empty()) return false;
             // Head 'Name:Number' before the first bar, levels after the last; with no bar the
             // whole entry is both.
-            detail::Fields parts = detail::CutFields(raw, detail::kPartSeparator);
+            detail::Ends parts = detail::FirstAndLast(raw, detail::kPartSeparator);
             if (!ReadNamedNumber(parts.first, entry.Name, entry.Number)) return false;
             std::string_view levels = parts.last;
             if (levels.empty()) return false;
-            std::size_t n = detail::CountPieces(levels, detail::kFieldSeparator);
-            // More levels than an Integer counts could not be answered by GetQuantity.
-            if (n > detail::kMaxEntries) return false;
-            entry.Levels.reserve(n);
+            detail::SizeOnce(entry.Levels, levels, detail::kFieldSeparator);
             detail::PieceCutter cut(levels, detail::kFieldSeparator);
             for (std::string_view piece; cut.Next(piece);) {
+                // More levels than an Integer counts could not be answered by GetQuantity.
+                if (entry.Levels.size() == detail::kMaxEntries) return false;
                 Integer level = 0;
                 if (detail::ReadInteger(piece, level) == NumberRead::OutOfRange) return false;
                 entry.Levels.push_back(level);
@@ -224,17 +223,19 @@ Integer clsListBonus::GetQuantity(Integer iBonus, Integer iNumber) const {
 }
 
 std::string clsListBonus::GetList() const {
-    std::string out;
-    if (!hasList_) return out;
-    detail::AppendJoined(
-        out, entries_, detail::kCanonicalSeparator, [](std::string& text, const BonusEntry& e) {
-            AppendNamedNumber(text, e.Name, e.Number);
-            text += detail::kPartSeparator;
-            detail::AppendJoined(text, e.Levels, ":", [](std::string& t, Integer level) {
-                detail::AppendInteger(t, level);
-            });
+    if (!hasList_) return std::string();
+    return detail::CanonicalText(
+        entries_,
+        [](const BonusEntry& e) {
+            return NamedNumberSize(e.Name) + 1 +
+                   e.Levels.size() * (CanonicalWriter::kIntegerRoom + 1);
+        },
+        [](CanonicalWriter& out, const BonusEntry& e) {
+            PutNamedNumber(out, e.Name, e.Number);
+            out.Put(detail::kPartSeparator);
+            out.PutJoined(e.Levels, ":",
+                          [](CanonicalWriter& o, Integer level) { o.PutInteger(level); });
         });
-    return out;
 }
 
 ORVANE_REGISTER_CLASS(clsListBonus)

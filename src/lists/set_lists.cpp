@@ -8,6 +8,7 @@
 
 namespace OrvaneLib {
 
+using detail::CanonicalWriter;
 using detail::EntryAt;
 using detail::FindFirst;
 using detail::ListRead;
@@ -44,7 +45,7 @@ const char* ReadOrLevelSet(std::string_view raw, OrLevelSet& set) {
         if (pair.empty()) return kEmptyPair;
         // The first piece is the name, the last the rank; with no colon one piece is both,
         // so a bare name has a rank that is not a number.
-        detail::Fields fields = detail::CutFields(pair, detail::kFieldSeparator);
+        detail::Ends fields = detail::FirstAndLast(pair, detail::kFieldSeparator);
         Integer rank = 0;
         switch (detail::ReadInteger(fields.last, rank)) {
             case NumberRead::NotANumber:
@@ -73,21 +74,18 @@ void clsListOrSimple::Clear() {
 }
 
 void clsListOrSimple::SetList(const std::string& strList) {
-    std::size_t count = 0;
-    ListRead read =
-        detail::ReadEntries(strList, sets_, count, [](std::string_view raw, OrSet& set) {
-            // A set with nothing but blanks has no alternatives, as an empty one has: that
-            // is how both are written back (', , '), and reading them again must agree.
-            if (detail::IsBlank(raw)) return true;
-            std::size_t n = detail::CountPieces(raw, detail::kFieldSeparator);
-            if (n > detail::kMaxEntries) return false;
-            set.Items.reserve(n);
-            detail::PieceCutter cut(raw, detail::kFieldSeparator);
-            for (std::string_view item; cut.Next(item);) {
-                set.Items.emplace_back(detail::TrimBlanks(item));
-            }
-            return true;
-        });
+    ListRead read = detail::ReadEntries(strList, sets_, [](std::string_view raw, OrSet& set) {
+        // A set with nothing but blanks has no alternatives, as an empty one has: that
+        // is how both are written back (', , '), and reading them again must agree.
+        if (detail::IsBlank(raw)) return true;
+        detail::SizeOnce(set.Items, raw, detail::kFieldSeparator);
+        detail::PieceCutter cut(raw, detail::kFieldSeparator);
+        for (std::string_view item; cut.Next(item);) {
+            if (set.Items.size() == detail::kMaxEntries) return false;
+            set.Items.emplace_back(detail::TrimBlanks(item));
+        }
+        return true;
+    });
     if (read == ListRead::Ok) {
         hasList_ = true;
     } else {
@@ -119,24 +117,32 @@ bool clsListOrSimple::InList(Integer iList, const std::string& strItem) const {
 }
 
 namespace {
-void AppendItems(std::string& out, const std::vector<std::string>& items) {
-    detail::AppendJoined(out, items, ":",
-                         [](std::string& text, const std::string& item) { text += item; });
+// Room for a set's items joined by ":".
+std::size_t ItemsSize(const std::vector<std::string>& items) {
+    std::size_t size = items.size();
+    for (const std::string& item : items) size += item.size();
+    return size;
+}
+
+void PutItems(CanonicalWriter& out, const std::vector<std::string>& items) {
+    out.PutJoined(items, ":", [](CanonicalWriter& o, const std::string& item) { o.Put(item); });
 }
 }  // namespace
 
 std::string clsListOrSimple::GetSetList(Integer iList) const {
     std::string out;
-    if (const OrSet* set = EntryAt(hasList_, sets_, iList)) AppendItems(out, set->Items);
+    if (const OrSet* set = EntryAt(hasList_, sets_, iList)) {
+        CanonicalWriter writer(out, ItemsSize(set->Items));
+        PutItems(writer, set->Items);
+    }
     return out;
 }
 
 std::string clsListOrSimple::GetList() const {
-    std::string out;
-    if (!hasList_) return out;
-    detail::AppendJoined(out, sets_, detail::kCanonicalSeparator,
-                         [](std::string& text, const OrSet& set) { AppendItems(text, set.Items); });
-    return out;
+    if (!hasList_) return std::string();
+    return detail::CanonicalText(
+        sets_, [](const OrSet& set) { return ItemsSize(set.Items); },
+        [](CanonicalWriter& out, const OrSet& set) { PutItems(out, set.Items); });
 }
 
 ORVANE_REGISTER_CLASS(clsListOrSimple)
@@ -152,13 +158,18 @@ void clsListOrLevel::Clear() {
 }
 
 void clsListOrLevel::SetList(const std::string& strList) {
-    std::size_t count = 0;
+    // The sets are counted first: a text with more of them than an index reaches keeps none,
+    // whatever is wrong inside them.
+    std::size_t count = detail::CountPieces(strList, detail::kListSeparator);
     const char* failure = nullptr;
-    ListRead read = detail::ReadEntries(strList, sets_, count,
-                                        [&failure](std::string_view raw, OrLevelSet& set) {
-                                            failure = ReadOrLevelSet(raw, set);
-                                            return failure == nullptr;
-                                        });
+    ListRead read = ListRead::TooMany;
+    if (count <= detail::kMaxEntries) {
+        read =
+            detail::ReadEntries(strList, sets_, [&failure](std::string_view raw, OrLevelSet& set) {
+                failure = ReadOrLevelSet(raw, set);
+                return failure == nullptr;
+            });
+    }
     switch (read) {
         case ListRead::Blank:
             Clear();
@@ -211,29 +222,37 @@ bool clsListOrLevel::InList(Integer iList, const std::string& strItem) const {
 }
 
 namespace {
+// Room for a set's pairs, 'Name:Rank' joined by "|".
 template <class OrLevelSet>
-void AppendPairs(std::string& out, const OrLevelSet& set) {
+std::size_t PairsSize(const OrLevelSet& set) {
+    return ItemsSize(set.Names) + set.Names.size() * (1 + CanonicalWriter::kIntegerRoom);
+}
+
+template <class OrLevelSet>
+void PutPairs(CanonicalWriter& out, const OrLevelSet& set) {
     for (std::size_t i = 0; i < set.Names.size(); ++i) {
-        if (i > 0) out += detail::kPartSeparator;
-        out += set.Names[i];
-        out += detail::kFieldSeparator;
-        detail::AppendInteger(out, set.Ranks[i]);
+        if (i > 0) out.Put(detail::kPartSeparator);
+        out.Put(set.Names[i]);
+        out.Put(detail::kFieldSeparator);
+        out.PutInteger(set.Ranks[i]);
     }
 }
 }  // namespace
 
 std::string clsListOrLevel::GetSetList(Integer iList) const {
     std::string out;
-    if (const OrLevelSet* set = EntryAt(hasList_, sets_, iList)) AppendPairs(out, *set);
+    if (const OrLevelSet* set = EntryAt(hasList_, sets_, iList)) {
+        CanonicalWriter writer(out, PairsSize(*set));
+        PutPairs(writer, *set);
+    }
     return out;
 }
 
 std::string clsListOrLevel::GetList() const {
-    std::string out;
-    if (!hasList_) return out;
-    detail::AppendJoined(out, sets_, detail::kCanonicalSeparator,
-                         [](std::string& text, const OrLevelSet& set) { AppendPairs(text, set); });
-    return out;
+    if (!hasList_) return std::string();
+    return detail::CanonicalText(
+        sets_, [](const OrLevelSet& set) { return PairsSize(set); },
+        [](CanonicalWriter& out, const OrLevelSet& set) { PutPairs(out, set); });
 }
 
 // Not registered for CreateObject: only the library creates it.
@@ -251,12 +270,12 @@ void clsListTripleSimple::Clear() {
 bool clsListTripleSimple::HasList() const { return hasList_; }
 
 void clsListTripleSimple::SetList(const std::string& strTriple) {
-    std::size_t count = 0;
-    ListRead read = detail::ReadEntries(
-        strTriple, entries_, count, [](std::string_view raw, TripleEntry& entry) {
+    ListRead read =
+        detail::ReadEntries(strTriple, entries_, [](std::string_view raw, TripleEntry& entry) {
             // 'Class:OldFeat:NewFeat'; pieces between the second and the last are ignored,
-            // fewer than three pieces leave the entry empty.
-            detail::Fields f = detail::CutFields(detail::TrimBlanks(raw), detail::kFieldSeparator);
+            // fewer than three pieces leave the entry empty. (Trimming the entry as a whole
+            // first would change nothing: every field is trimmed.)
+            detail::Fields f = detail::CutFields(raw, detail::kFieldSeparator);
             if (f.count >= 3) {
                 entry.Class = detail::TrimBlanks(f.first);
                 entry.OldFeat = detail::TrimBlanks(f.second);
@@ -297,17 +316,19 @@ std::string clsListTripleSimple::GetNewFeat(Integer iTriple) const {
 }
 
 std::string clsListTripleSimple::GetList() const {
-    std::string out;
-    if (!hasList_) return out;
-    detail::AppendJoined(out, entries_, detail::kCanonicalSeparator,
-                         [](std::string& text, const TripleEntry& e) {
-                             text += e.Class;
-                             text += detail::kFieldSeparator;
-                             text += e.OldFeat;
-                             text += detail::kFieldSeparator;
-                             text += e.NewFeat;
-                         });
-    return out;
+    if (!hasList_) return std::string();
+    return detail::CanonicalText(
+        entries_,
+        [](const TripleEntry& e) {
+            return e.Class.size() + e.OldFeat.size() + e.NewFeat.size() + 2;
+        },
+        [](CanonicalWriter& out, const TripleEntry& e) {
+            out.Put(e.Class);
+            out.Put(detail::kFieldSeparator);
+            out.Put(e.OldFeat);
+            out.Put(detail::kFieldSeparator);
+            out.Put(e.NewFeat);
+        });
 }
 
 ORVANE_REGISTER_CLASS(clsListTripleSimple)

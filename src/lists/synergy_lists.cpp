@@ -7,6 +7,7 @@
 
 namespace OrvaneLib {
 
+using detail::CanonicalWriter;
 using detail::EntryAt;
 using detail::FindFirst;
 using detail::ListRead;
@@ -19,10 +20,16 @@ bool ReadNumber(std::string_view field, Integer& value) {
     return detail::ReadInteger(field, value) != NumberRead::OutOfRange;
 }
 
-// The fields of a synergy entry: the entry is trimmed and cut at every colon. An entry with
-// fewer than three pieces is kept with its zero values.
+// The fields of a synergy entry: the entry is cut at every colon. An entry with fewer than
+// three pieces is kept with its zero values. (Trimming the entry as a whole first would
+// change nothing: every field used is trimmed.)
 detail::Fields SynergyFields(std::string_view raw) {
-    return detail::CutFields(detail::TrimBlanks(raw), detail::kFieldSeparator);
+    return detail::CutFields(raw, detail::kFieldSeparator);
+}
+
+// Room for the numbers and colons of a synergy entry with `fields` fields.
+constexpr std::size_t NumbersSize(std::size_t fields) {
+    return 2 * CanonicalWriter::kIntegerRoom + fields - 1;
 }
 
 }  // namespace
@@ -40,9 +47,8 @@ void clsListSynergy::SetList(const std::string& strSynergy) {
         hasList_ = false;
         return;
     }
-    std::size_t count = 0;
-    ListRead read = detail::ReadEntries(
-        strSynergy, entries_, count, [](std::string_view raw, SynergyEntry& entry) {
+    ListRead read =
+        detail::ReadEntries(strSynergy, entries_, [](std::string_view raw, SynergyEntry& entry) {
             // 'Level:Skill:Bonus'; pieces between the skill and the last one are ignored.
             detail::Fields f = SynergyFields(raw);
             if (f.count < 3) return true;
@@ -97,17 +103,16 @@ Integer clsListSynergy::GetBonusFromSkill(const std::string& strItem) const {
 }
 
 std::string clsListSynergy::GetList() const {
-    std::string out;
-    if (!hasList_) return out;
-    detail::AppendJoined(out, entries_, detail::kCanonicalSeparator,
-                         [](std::string& text, const SynergyEntry& e) {
-                             detail::AppendInteger(text, e.Level);
-                             text += detail::kFieldSeparator;
-                             text += e.Skill;
-                             text += detail::kFieldSeparator;
-                             detail::AppendInteger(text, e.Bonus);
-                         });
-    return out;
+    if (!hasList_) return std::string();
+    return detail::CanonicalText(
+        entries_, [](const SynergyEntry& e) { return e.Skill.size() + NumbersSize(3); },
+        [](CanonicalWriter& out, const SynergyEntry& e) {
+            out.PutInteger(e.Level);
+            out.Put(detail::kFieldSeparator);
+            out.Put(e.Skill);
+            out.Put(detail::kFieldSeparator);
+            out.PutInteger(e.Bonus);
+        });
 }
 
 ORVANE_REGISTER_CLASS(clsListSynergy)
@@ -125,9 +130,8 @@ void clsListSubSynergy::SetList(const std::string& strSynergy) {
         hasList_ = false;
         return;
     }
-    std::size_t count = 0;
-    ListRead read = detail::ReadEntries(
-        strSynergy, entries_, count, [](std::string_view raw, SubSynergyEntry& entry) {
+    ListRead read =
+        detail::ReadEntries(strSynergy, entries_, [](std::string_view raw, SubSynergyEntry& entry) {
             // 'Level:SubSkill:Skill:Bonus'; with exactly three pieces the third is both the
             // skill and the bonus.
             detail::Fields f = SynergyFields(raw);
@@ -182,19 +186,21 @@ Integer clsListSubSynergy::GetBonusFromSkill(const std::string& strItem) const {
 }
 
 std::string clsListSubSynergy::GetList() const {
-    std::string out;
-    if (!hasList_) return out;
-    detail::AppendJoined(out, entries_, detail::kCanonicalSeparator,
-                         [](std::string& text, const SubSynergyEntry& e) {
-                             detail::AppendInteger(text, e.Level);
-                             text += detail::kFieldSeparator;
-                             text += e.SubSkill;
-                             text += detail::kFieldSeparator;
-                             text += e.Skill;
-                             text += detail::kFieldSeparator;
-                             detail::AppendInteger(text, e.Bonus);
-                         });
-    return out;
+    if (!hasList_) return std::string();
+    return detail::CanonicalText(
+        entries_,
+        [](const SubSynergyEntry& e) {
+            return e.SubSkill.size() + e.Skill.size() + NumbersSize(4);
+        },
+        [](CanonicalWriter& out, const SubSynergyEntry& e) {
+            out.PutInteger(e.Level);
+            out.Put(detail::kFieldSeparator);
+            out.Put(e.SubSkill);
+            out.Put(detail::kFieldSeparator);
+            out.Put(e.Skill);
+            out.Put(detail::kFieldSeparator);
+            out.PutInteger(e.Bonus);
+        });
 }
 
 ORVANE_REGISTER_CLASS(clsListSubSynergy)
