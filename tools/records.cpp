@@ -239,6 +239,11 @@ void Import(Session& session, const ImportOptions& o) {
     const auto record = kind.NewRecord();
     kind.Load(*record, o.file);
     FailOnReports(session, before);  // nothing is added from a file that did not load
+    // A file of empty lines loads as a record without a name: not one to add.
+    for (const auto& key : kind.Keys())
+        if (!key.Number && kind.FieldText(*record, key.Field).empty())
+            Fail(o.file + " gives the " + kind.Name() + " no " + key.Column +
+                 " (an empty key); nothing was added");
     kind.Add(db, *record);
     FailOnReports(session, before);
     std::cout << "Added " << kind.Name() << " " << Quoted(RecordKeys(kind, *record)) << "\n";
