@@ -225,7 +225,7 @@ struct Connection::Impl {
     Status BeforeWrite() {
         if (!callerTransaction) return {};
         if (transactionFailure.Ok() && sqlite3_get_autocommit(db))
-            transactionFailure = Status(StatusCode::Engine, "the engine ended it");
+            transactionFailure = Status(StatusCode::Engine, "the database engine rolled it back");
         return transactionFailure.Ok() ? Status() : Refused();
     }
     // After a write inside the caller's transaction: a failure that ended the transaction,
