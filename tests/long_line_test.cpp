@@ -37,19 +37,39 @@ long long PeakOf(F&& work) {
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+namespace {
+
+// Not inlined: the compiler would take the free of a pointer from new for a mistake.
+[[gnu::noinline]] void* Allocate(std::size_t size) noexcept {
     void* p = std::malloc(size ? size : 1);
-    if (!p) throw std::bad_alloc();
-    if (counting.load(std::memory_order_relaxed))
+    if (p && counting.load(std::memory_order_relaxed))
         Count(static_cast<long long>(malloc_usable_size(p)));
     return p;
 }
-void operator delete(void* p) noexcept {
+
+[[gnu::noinline]] void Release(void* p) noexcept {
     if (p && counting.load(std::memory_order_relaxed))
         Count(-static_cast<long long>(malloc_usable_size(p)));
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+
+}  // namespace
+
+// Every plain form of new and delete goes through the two above, so that whatever one form
+// allocates another may free (a sanitizer's runtime checks that they match).
+void* operator new(std::size_t size) {
+    if (void* p = Allocate(size)) return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
+void operator delete(void* p, std::size_t) noexcept { Release(p); }
+void operator delete[](void* p, std::size_t) noexcept { Release(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { Release(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { Release(p); }
 
 namespace orvane_test {
 namespace {

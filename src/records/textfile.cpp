@@ -357,8 +357,8 @@ void RemoveLeftScratchFiles(const std::string& fileName) {
         const std::string path = folder + "/" + entry;
         const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
-        struct stat held {
-        }, named{};
+        struct stat held;
+        struct stat named;
         // Locked: a save is writing it. Otherwise it is removed if the name still means
         // this file (and so not one a save has just created in its place).
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 &&
@@ -380,8 +380,8 @@ std::unique_ptr<LineFile> CreateScratch(const std::string& fileName, std::string
         // (Where the file system has no such locks, the file goes unlocked and clean-ups
         // leave it alone, as they cannot lock it either.)
         ::flock(file->Descriptor(), LOCK_EX);
-        struct stat held {
-        }, named{};
+        struct stat held;
+        struct stat named;
         if (::fstat(file->Descriptor(), &held) != 0) return file;
         if (::lstat(scratch.c_str(), &named) == 0 && named.st_ino == held.st_ino &&
             named.st_dev == held.st_dev)
