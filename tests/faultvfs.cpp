@@ -1,9 +1,11 @@
 #include "faultvfs.hpp"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <cstring>
+#include <mutex>
 #include <stdexcept>
 
 namespace orvane_test {
@@ -18,8 +20,39 @@ struct State {
     std::atomic<bool> fired{false};
     std::atomic<bool> readOnly{false};
     std::atomic<bool> noJournals{false};
+    // RunAtNth
+    std::atomic<int> actionOp{-1};
+    std::atomic<int> actionRemaining{0};
+    std::function<void()> action;
+    // DiskSpace
+    std::mutex spaceMutex;
+    long long space = -1;
 };
 State state;
+
+// Runs the armed action when this call of `op` is the one.
+void Act(FaultOp op) {
+    if (state.actionOp.load() != static_cast<int>(op)) return;
+    if (--state.actionRemaining != 0) return;
+    state.actionOp = -1;
+    std::function<void()> action = std::move(state.action);
+    state.fired = true;
+    if (action) action();
+}
+
+// Takes room on the disk for growing a file of `size` bytes to `end`; false when full.
+bool Grow(sqlite3_int64 size, sqlite3_int64 end) {
+    std::lock_guard lock(state.spaceMutex);
+    if (state.space < 0 || end <= size) return true;
+    if (end - size > state.space) return false;
+    state.space -= end - size;
+    return true;
+}
+
+void GiveBack(sqlite3_int64 bytes) {
+    std::lock_guard lock(state.spaceMutex);
+    if (state.space >= 0 && bytes > 0) state.space += bytes;
+}
 
 // True when this call of `op` is the one to fail.
 bool Hit(FaultOp op) {
@@ -39,23 +72,36 @@ sqlite3_file* Real(sqlite3_file* f) { return reinterpret_cast<File*>(f)->real; }
 
 int Close(sqlite3_file* f) { return Real(f)->pMethods->xClose(Real(f)); }
 int Read(sqlite3_file* f, void* buf, int amount, sqlite3_int64 offset) {
+    Act(FaultOp::Read);
     if (Hit(FaultOp::Read)) return SQLITE_IOERR_READ;
     return Real(f)->pMethods->xRead(Real(f), buf, amount, offset);
 }
 int Write(sqlite3_file* f, const void* buf, int amount, sqlite3_int64 offset) {
+    Act(FaultOp::Write);
     if (Hit(FaultOp::Write)) return SQLITE_IOERR_WRITE;
+    sqlite3_int64 size = 0;
+    if (Real(f)->pMethods->xFileSize(Real(f), &size) == SQLITE_OK && !Grow(size, offset + amount))
+        return SQLITE_FULL;
     return Real(f)->pMethods->xWrite(Real(f), buf, amount, offset);
 }
 int Truncate(sqlite3_file* f, sqlite3_int64 size) {
-    return Real(f)->pMethods->xTruncate(Real(f), size);
+    sqlite3_int64 before = 0;
+    const bool known = Real(f)->pMethods->xFileSize(Real(f), &before) == SQLITE_OK;
+    const int rc = Real(f)->pMethods->xTruncate(Real(f), size);
+    if (rc == SQLITE_OK && known) GiveBack(before - size);
+    return rc;
 }
 // Syncs are counted but not passed on: the faults simulated here are failing calls, not
 // lost power, and skipping the flush keeps the many runs of a sweep quick.
-int Sync(sqlite3_file*, int) { return Hit(FaultOp::Sync) ? SQLITE_IOERR_FSYNC : SQLITE_OK; }
+int Sync(sqlite3_file*, int) {
+    Act(FaultOp::Sync);
+    return Hit(FaultOp::Sync) ? SQLITE_IOERR_FSYNC : SQLITE_OK;
+}
 int FileSize(sqlite3_file* f, sqlite3_int64* size) {
     return Real(f)->pMethods->xFileSize(Real(f), size);
 }
 int Lock(sqlite3_file* f, int level) {
+    Act(FaultOp::Lock);
     if (Hit(FaultOp::Lock)) return SQLITE_IOERR_LOCK;
     return Real(f)->pMethods->xLock(Real(f), level);
 }
@@ -102,7 +148,13 @@ int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFla
 }
 
 // Nor is the folder flushed after a journal is deleted.
-int Delete(sqlite3_vfs*, const char* name, int) { return state.base->xDelete(state.base, name, 0); }
+int Delete(sqlite3_vfs*, const char* name, int) {
+    struct stat st {};
+    const bool known = ::stat(name, &st) == 0;
+    const int rc = state.base->xDelete(state.base, name, 0);
+    if (rc == SQLITE_OK && known) GiveBack(st.st_size);
+    return rc;
+}
 int Access(sqlite3_vfs*, const char* name, int flags, int* out) {
     return state.base->xAccess(state.base, name, flags, out);
 }
@@ -185,7 +237,24 @@ void FaultVfs::FailNth(FaultOp op, int n) {
 
 bool FaultVfs::Fired() const { return state.fired; }
 
-void FaultVfs::Disarm() { state.armedOp = -1; }
+void FaultVfs::Disarm() {
+    state.armedOp = -1;
+    state.actionOp = -1;
+    state.action = nullptr;
+    DiskSpace(-1);
+}
+
+void FaultVfs::RunAtNth(FaultOp op, int n, std::function<void()> action) {
+    state.fired = false;
+    state.action = std::move(action);
+    state.actionRemaining = n;
+    state.actionOp = static_cast<int>(op);
+}
+
+void FaultVfs::DiskSpace(long long bytes) {
+    std::lock_guard lock(state.spaceMutex);
+    state.space = bytes;
+}
 
 void FaultVfs::ReadOnlyFiles(bool on) { state.readOnly = on; }
 void FaultVfs::NoJournals(bool on) { state.noJournals = on; }

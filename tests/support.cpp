@@ -39,9 +39,13 @@ OrvaneTest::OrvaneTest() {
     fs::create_directories(libDir_);
     ::setenv("ORVANE_REGISTRY_DIR", regDir_.c_str(), 1);
     OrvaneLib::detail::SetLibraryFolderOverride(libDir_);
+    // Saved record files are not forced to the disk: a test's files are thrown away, and a
+    // sync per save would make the suite many times slower.
+    OrvaneLib::detail::SetSyncFunction([](int, const std::string&) { return 0; });
 }
 
 OrvaneTest::~OrvaneTest() {
+    OrvaneLib::detail::SetSyncFunction(nullptr);
     OrvaneLib::detail::SetLibraryFolderOverride("");
     ::unsetenv("ORVANE_REGISTRY_DIR");
 }

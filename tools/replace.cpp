@@ -58,6 +58,11 @@ std::shared_ptr<Object> StoreRecordFromFile(Session& session, const KindInfo& ki
     if (!std::filesystem::is_regular_file(file, ec)) Fail("no file " + file);
     session.Db();  // a database that cannot be opened ends the command before anything else
     const RecordInput in = ReadRecordFile(session, kind, file);
+    // A file of empty lines loads as a record without a name: not one to store.
+    for (const auto& key : kind.Keys())
+        if (!key.Number && kind.FieldText(*in.record, key.Field).empty())
+            Fail(file + " gives the " + kind.Name() + " no " + key.Column +
+                 " (an empty key); nothing was " + (replace ? "replaced" : "added"));
     if (const auto mangled = MangledLists(kind, in); !mangled.empty() && !force) {
         for (const auto& m : mangled) std::cerr << "orvane: " << MangledText(m) << "\n";
         Fail(kind.Name() + " record from " + file +

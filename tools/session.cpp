@@ -228,6 +228,18 @@ void AddJsonFlag(CLI::App& command, bool& json) {
     command.add_flag("--json", json, "Print JSON for programs instead of text");
 }
 
-void PrintJson(const Json& document) { std::cout << document.dump(2) << "\n"; }
+void PrintJson(const Json& document) {
+    // A database text that is not valid UTF-8 cannot go into JSON as it is: such text is
+    // written with replacement characters, and standard error says so.
+    std::string text;
+    try {
+        text = document.dump(2);
+    } catch (const Json::type_error&) {
+        text = document.dump(2, ' ', false, Json::error_handler_t::replace);
+        std::cerr << "orvane: text that is not valid UTF-8 is written with replacement "
+                     "characters (U+FFFD)\n";
+    }
+    std::cout << text << "\n";
+}
 
 }  // namespace orvane_cli

@@ -119,10 +119,10 @@ def test_failures_go_to_the_handler_and_return_none_or_the_empty_form(sample, tm
     listed = db.SpeciesList()
     assert listed.IsEmptyForm() and list(listed) == [] and boxes
     boxes.clear()
-    db.Name = str(tmp_path / "missing.mdb")  # reported; the open database stays in use
+    db.Name = str(tmp_path / "missing.mdb")  # reported; nothing stays open to write to
     assert boxes and "Unable to Open/Locate" in boxes[0][0]
     result = orvane.FindKind("species").TryRead(db, ["Orvani"])
-    assert result.value is None and result.status.Code() == orvane.StatusCode.NotFound
+    assert result.value is None and result.status.Code() == orvane.StatusCode.NoDatabase
 
 
 def test_a_failing_handler_never_reaches_the_operation(sample, monkeypatch):

@@ -45,9 +45,13 @@ DatabaseState::~DatabaseState() {
 }
 
 Status DatabaseState::OpenDB() {
-    if (!RegularFileExists(strDBPath))
+    if (!RegularFileExists(strDBPath)) {
+        // Nothing stays open: operations after a failed reopen must not reach the database
+        // that was open before while Name names another.
+        CloseDB();
         return Status(StatusCode::NoDatabase, "Unable to Open/Locate the Database: " + strDBPath)
             .WithLabel("Sub: OpenDB");
+    }
     std::unique_ptr<dal::Connection> connection;
     if (Status st = dal::Connection::Open(strDBPath, connection); !st.Ok()) {
         CloseDB();
@@ -131,8 +135,14 @@ void DatabaseState::SetLogging(bool value) {
         iLogFile = -1;
         return;
     }
-    iLogFile = FreeFile();
-    FileOpen(iLogFile, strLogBase + " - " + std::to_string(iLogFile) + ".log", FileMode::Append);
+    // The number is taken and its file opened in one step: no other thread's file can come
+    // between. When the file cannot be opened, the number stays the one that was free.
+    iLogFile = FileOpenFree(
+        [this](Integer n) {
+            iLogFile = n;
+            return strLogBase + " - " + std::to_string(n) + ".log";
+        },
+        FileMode::Append);
     logOpen = true;
 }
 

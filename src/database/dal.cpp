@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <limits>
+#include <random>
+#include <thread>
 #include <unordered_map>
 
 namespace OrvaneLib::dal {
@@ -61,6 +64,20 @@ std::string QuoteIdent(std::string_view name) {
 
 struct Connection::Impl {
     sqlite3* db = nullptr;
+
+    // Waiting for other connections' locks: one operation waits at most the busy timeout in
+    // all, however many statements it runs (see BusyWait).
+    using Clock = std::chrono::steady_clock;
+    int timeoutMs = 0;
+    bool operationScoped = false;  // StartOperation marks the operations' starts
+    bool waiting = false;          // this operation has waited; since waitStart
+    Clock::time_point waitStart;
+    std::minstd_rand jitter{std::random_device{}()};
+
+    // A transaction of the caller's (Begin ... Commit or Rollback), and the failure that
+    // ended it early: after one, writes are refused until the caller ends it.
+    bool callerTransaction = false;
+    Status transactionFailure;
 
     // Prepared statements, kept per connection and per statement text.
     struct Cached {
@@ -168,6 +185,73 @@ struct Connection::Impl {
         return st;
     }
 
+    // The engine's busy handler. The first wait of an operation starts its clock; each wait
+    // sleeps a short, random while and lets the engine try again, until the busy timeout has
+    // passed since that start. The longer a connection has waited, the shorter its sleeps,
+    // so among several waiting writers the one that has waited longest is the likeliest to
+    // get the lock next, and none is starved by others that happen to try more often.
+    static int BusyWait(void* arg, int count) {
+        auto& impl = *static_cast<Impl*>(arg);
+        const auto now = Clock::now();
+        // Without operations marked (the layer used on its own), each lock gets its own wait.
+        if (!impl.operationScoped && count == 0) impl.waiting = false;
+        if (!impl.waiting) {
+            impl.waitStart = now;
+            impl.waiting = true;
+        }
+        const auto deadline = impl.waitStart + std::chrono::milliseconds(impl.timeoutMs);
+        if (now >= deadline) return 0;
+        const auto waitedMs =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - impl.waitStart).count();
+        const int typical =
+            std::max(kShortestPauseUs, kLongestPauseUs / (1 + static_cast<int>(waitedMs / 10)));
+        std::uniform_int_distribution<int> pause(typical / 2, typical * 3 / 2);
+        std::this_thread::sleep_for(std::min<Clock::duration>(
+            std::chrono::microseconds(pause(impl.jitter)), deadline - now));
+        return 1;
+    }
+    static constexpr int kShortestPauseUs = 100;
+    static constexpr int kLongestPauseUs = 2000;
+
+    Status Refused() const {
+        return Status(StatusCode::Engine,
+                      "The transaction was rolled back after a failure (" +
+                          transactionFailure.Message() +
+                          "); nothing more is written until it is committed or rolled back.",
+                      transactionFailure.EngineCode());
+    }
+    // Before a write: refused while the caller's transaction has failed, or when the engine
+    // ended it meanwhile (a failed read can do so).
+    Status BeforeWrite() {
+        if (!callerTransaction) return {};
+        if (transactionFailure.Ok() && sqlite3_get_autocommit(db))
+            transactionFailure = Status(StatusCode::Engine, "the database engine rolled it back");
+        return transactionFailure.Ok() ? Status() : Refused();
+    }
+    // After a write inside the caller's transaction: a failure that ended the transaction,
+    // or one that leaves its changes in doubt (a full disk, an I/O error), fails it whole.
+    void AfterWrite(const Status& st) {
+        if (!callerTransaction || st.Ok() || !transactionFailure.Ok()) return;
+        const int code = st.EngineCode() & 0xff;
+        const bool fatal = code == SQLITE_FULL || code == SQLITE_IOERR || code == SQLITE_NOMEM ||
+                           code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+        if (!sqlite3_get_autocommit(db)) {
+            if (!fatal) return;  // the statement alone was undone; the transaction goes on
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+        transactionFailure = st;
+    }
+    // A write statement, run with the transaction checks around it.
+    Status RunWrite(sqlite3_stmt* stmt) {
+        if (Status st = BeforeWrite(); !st.Ok()) {
+            sqlite3_reset(stmt);
+            return st;
+        }
+        Status st = Run(stmt);
+        AfterWrite(st);
+        return st;
+    }
+
     ~Impl() {
         for (auto& [sql, c] : cache) sqlite3_finalize(c.stmt);
         if (db) sqlite3_close_v2(db);
@@ -190,7 +274,8 @@ Status Connection::Open(const std::string& path, std::unique_ptr<Connection>& ou
                       "Unable to open the database " + path + ": " + message, rc);
     }
     sqlite3_extended_result_codes(impl.db, 1);
-    sqlite3_busy_timeout(impl.db, busyTimeoutMs.load());
+    impl.timeoutMs = busyTimeoutMs.load();
+    sqlite3_busy_handler(impl.db, &Impl::BusyWait, &impl);
     // Reading the schema makes a file that is not a database (or cannot be read) fail here,
     // not at the first query.
     char* err = nullptr;
@@ -249,7 +334,7 @@ Status Connection::Run(const std::string& sql, std::span<const Value> parameters
     for (std::size_t i = 0; i < parameters.size(); ++i)
         if (Status st = impl_->Bind(c->stmt, static_cast<int>(i + 1), parameters[i]); !st.Ok())
             return st;
-    Status st = impl_->Run(c->stmt);
+    Status st = impl_->RunWrite(c->stmt);
     sqlite3_clear_bindings(c->stmt);
     return st;
 }
@@ -257,12 +342,78 @@ Status Connection::Run(const std::string& sql, std::span<const Value> parameters
 Status Connection::DeleteAll(std::string_view table) {
     Impl::Cached* c = nullptr;
     if (Status st = impl_->Prepare("DELETE FROM " + QuoteIdent(table), 0, c); !st.Ok()) return st;
-    return impl_->Run(c->stmt);
+    return impl_->RunWrite(c->stmt);
 }
 
-Status Connection::Begin() { return Execute("BEGIN"); }
-Status Connection::Commit() { return Execute("COMMIT"); }
-Status Connection::Rollback() { return Execute("ROLLBACK"); }
+void Connection::StartOperation() {
+    impl_->operationScoped = true;
+    impl_->waiting = false;
+}
+
+Status Connection::Begin() {
+    auto& impl = *impl_;
+    if (impl.callerTransaction)
+        return Status(StatusCode::Engine, "cannot start a transaction within a transaction");
+    // The write lock is taken now (waiting for it as for any lock), not at the first write:
+    // a transaction that has read first cannot wait for a writer that waits for its readers,
+    // and would fail every write at once.
+    Status st = Execute("BEGIN IMMEDIATE");
+    if (st.Ok()) {
+        impl.callerTransaction = true;
+        impl.transactionFailure = {};
+    }
+    return st;
+}
+
+namespace {
+
+Status RolledBack(const Status& cause) {
+    return Status(StatusCode::Engine,
+                  "The transaction was rolled back after a failure (" + cause.Message() +
+                      "); none of its changes were stored.",
+                  cause.EngineCode());
+}
+
+}  // namespace
+
+Status Connection::Commit() {
+    auto& impl = *impl_;
+    if (!impl.callerTransaction) return Execute("COMMIT");
+    if (Status st = impl.BeforeWrite(); !st.Ok()) {
+        // Failed before: what was written is gone, and the caller hears so now.
+        if (!sqlite3_get_autocommit(impl.db)) Execute("ROLLBACK");
+        Status cause = impl.transactionFailure;
+        impl.callerTransaction = false;
+        impl.transactionFailure = {};
+        return RolledBack(cause);
+    }
+    Status st = Execute("COMMIT");
+    if (st.Ok()) {
+        impl.callerTransaction = false;
+    } else if (sqlite3_get_autocommit(impl.db)) {
+        impl.callerTransaction = false;
+        return RolledBack(st);
+    }
+    // A commit that could not get its lock leaves the transaction open, to be tried again.
+    return st;
+}
+
+Status Connection::Rollback() {
+    auto& impl = *impl_;
+    if (impl.callerTransaction && sqlite3_get_autocommit(impl.db)) {
+        // The engine has undone it already.
+        impl.callerTransaction = false;
+        impl.transactionFailure = {};
+        return {};
+    }
+    Status st = Execute("ROLLBACK");
+    if (st.Ok() || sqlite3_get_autocommit(impl.db)) {
+        impl.callerTransaction = false;
+        impl.transactionFailure = {};
+    }
+    return st;
+}
+
 bool Connection::InTransaction() const { return sqlite3_get_autocommit(impl_->db) == 0; }
 
 // ---------------------------------------------------------------------------------------
@@ -348,19 +499,35 @@ Status Connection::DeleteFirst(std::string_view source, std::span<const Conditio
             !st.Ok())
             return st;
         if (Status st = impl.BindConditions(del->stmt, conditions); !st.Ok()) return st;
-        if (Status st = impl.Run(del->stmt); !st.Ok()) return st;
+        if (Status st = impl.RunWrite(del->stmt); !st.Ok()) return st;
         found = sqlite3_changes(impl.db) > 0;
         return {};
     }
-    // A row of a stored query: delete the first base-table row holding the same values, all
-    // in one write transaction.
-    Recordset rs;
-    if (Status st = Recordset::Lookup(*this, source, conditions, Access::Updatable, rs); !st.Ok())
-        return st;
-    if (rs.RecordCount() == 0) return {};
-    found = true;
-    rs.MoveFirst();
-    return rs.Delete();
+    // A row of a stored query: find it, then delete the first base-table row holding the
+    // same values, both in one write transaction (the caller's, or one of its own), so no
+    // other connection's change comes between.
+    if (Status st = impl.BeforeWrite(); !st.Ok()) return st;
+    const bool own = sqlite3_get_autocommit(impl.db) != 0;
+    if (own)
+        if (Status st = Execute("BEGIN IMMEDIATE"); !st.Ok()) return st;
+    Status st = [&]() -> Status {
+        Recordset rs;
+        if (Status failed = Recordset::Lookup(*this, source, conditions, Access::Updatable, rs);
+            !failed.Ok())
+            return failed;
+        if (rs.RecordCount() == 0) return {};
+        found = true;
+        rs.MoveFirst();
+        return rs.Delete();
+    }();
+    if (own) {
+        if (st.Ok()) st = Execute("COMMIT");
+        if (!st.Ok() && !sqlite3_get_autocommit(impl.db)) Execute("ROLLBACK");
+    } else {
+        impl.AfterWrite(st);
+    }
+    if (!st.Ok()) found = false;
+    return st;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -526,43 +693,83 @@ Value RowView::ValueAt(int position) const {
     return {};
 }
 
+namespace {
+
+// The column probe of a source: its whole row, limited to none. Run, it costs next to
+// nothing, and the engine compiles it anew first when another connection changed the
+// source, so its column names are the source's own after each run.
+Status PrepareProbe(Connection& db, std::string_view source, Cached*& out) {
+    auto& impl = db.impl();
+    const std::string from = " FROM " + QuoteIdent(source) + " LIMIT 0";
+    if (Status st = impl.Prepare("SELECT rowid, *" + from, 1, out); !st.Ok()) return st;
+    if (sqlite3_column_table_name(out->stmt, 0)) return {};
+    if (Status st = impl.Prepare("SELECT *" + from, 0, out); !st.Ok()) return st;
+    out->isView = true;
+    return {};
+}
+
+Status RunProbe(Cached& probe) {
+    const int rc = sqlite3_step(probe.stmt);
+    sqlite3_reset(probe.stmt);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW)
+        return Status(StatusCode::Engine, "the column probe failed", rc);
+    Connection::Impl::Refresh(probe);
+    return {};
+}
+
+}  // namespace
+
 Status Scan(Connection& db, std::string_view source, std::span<const std::string_view> columns,
             std::vector<int>& positions, RowSink sink, ScanResult& result) {
     auto& impl = db.impl();
     result = {};
-    // Only the columns the source has are read; the others are reported absent.
-    Cached* all = nullptr;
-    if (Status st = PrepareSelect(db, source, {}, {}, false, all); !st.Ok()) return st;
-    std::vector<std::string_view> present;
-    positions.assign(columns.size(), -1);
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (all->columns->Find(columns[i]) >= 0) {
-            positions[i] = static_cast<int>(present.size());
-            present.push_back(columns[i]);
+    Cached* probe = nullptr;
+    if (Status st = PrepareProbe(db, source, probe); !st.Ok()) return st;
+    for (bool checked = false;;) {
+        // Only the columns the source has are read; the others are reported absent.
+        const std::shared_ptr<const Columns> names = probe->columns;
+        std::vector<std::string_view> present;
+        positions.assign(columns.size(), -1);
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            if (names->Find(columns[i]) >= 0) {
+                positions[i] = static_cast<int>(present.size());
+                present.push_back(columns[i]);
+            }
+        // Without an ORDER BY the engine may read a narrow scan from an index, far cheaper
+        // than the table itself; the caller restores the table's order from the row ids.
+        Cached* c = nullptr;
+        if (Status st = PrepareSelect(db, source, present, {}, false, c); !st.Ok()) return st;
+        auto* stmt = c->stmt;
+        const int skip = c->isView ? 0 : 1;
+        struct Reset {
+            sqlite3_stmt* stmt;
+            ~Reset() { sqlite3_reset(stmt); }
+        } reset{stmt};
+        int rc = sqlite3_step(stmt);
+        const Status failed = rc == SQLITE_ROW || rc == SQLITE_DONE ? Status() : impl.Failure();
+        if (!checked) {
+            // The columns were those of the probe's last run; another connection may have
+            // changed the source since. While this read runs, nothing can change it, so the
+            // probe run now names the columns it has; when they differ (or the read failed
+            // because a column is gone), the read starts again with them.
+            checked = true;
+            if (RunProbe(*probe).Ok() && probe->columns != names &&
+                probe->columns->names != names->names)
+                continue;
         }
-    // Without an ORDER BY the engine may read a narrow scan from an index, far cheaper than
-    // the table itself; the caller restores the table's order from the row ids.
-    Cached* c = nullptr;
-    if (Status st = PrepareSelect(db, source, present, {}, false, c); !st.Ok()) return st;
-    auto* stmt = c->stmt;
-    const int skip = c->isView ? 0 : 1;
-    struct Reset {
-        sqlite3_stmt* stmt;
-        ~Reset() { sqlite3_reset(stmt); }
-    } reset{stmt};
-    std::int64_t last = std::numeric_limits<std::int64_t>::min();
-    const RowView view(stmt, skip);
-    for (;;) {
-        const int rc = sqlite3_step(stmt);
-        if (rc == SQLITE_DONE) break;
-        if (rc != SQLITE_ROW) return impl.Failure();
-        const std::int64_t rowid = skip ? sqlite3_column_int64(stmt, 0) : 0;
-        if (rowid < last) result.inTableOrder = false;
-        last = rowid;
-        if (Status st = sink(rowid, view); !st.Ok()) return st;
-        ++result.rows;
+        if (!failed.Ok()) return failed;
+        std::int64_t last = std::numeric_limits<std::int64_t>::min();
+        const RowView view(stmt, skip);
+        for (; rc != SQLITE_DONE; rc = sqlite3_step(stmt)) {
+            if (rc != SQLITE_ROW) return impl.Failure();
+            const std::int64_t rowid = skip ? sqlite3_column_int64(stmt, 0) : 0;
+            if (rowid < last) result.inTableOrder = false;
+            last = rowid;
+            if (Status st = sink(rowid, view); !st.Ok()) return st;
+            ++result.rows;
+        }
+        return {};
     }
-    return {};
 }
 
 Cursor::~Cursor() {
@@ -678,7 +885,7 @@ Status RowWriter::Insert() {
     for (std::size_t i = 0; i < pending_.size(); ++i)
         if (Status st = impl.Bind(c->stmt, static_cast<int>(i + 1), pending_[i].second); !st.Ok())
             return st;
-    Status st = impl.Run(c->stmt);
+    Status st = impl.RunWrite(c->stmt);
     sqlite3_clear_bindings(c->stmt);
     pending_.clear();
     return st;

@@ -258,6 +258,15 @@ class Connection {
     // whether a row matched.
     Status DeleteFirst(std::string_view source, std::span<const Condition> conditions, bool& found);
 
+    // Marks the start of an operation of the caller's: all its waits for other connections'
+    // locks together last no longer than the busy timeout. (Used without it, the layer waits
+    // up to the timeout for each lock.)
+    void StartOperation();
+
+    // The caller's transaction. Begin takes the write lock at once, waiting for it within the
+    // busy timeout. A failure that ends the transaction early (the engine rolls back on a full
+    // disk) or leaves it in doubt fails it whole: later writes are refused, Commit reports that
+    // it was rolled back, and Rollback ends it without a word.
     Status Begin();
     Status Commit();
     Status Rollback();
@@ -272,8 +281,8 @@ class Connection {
     std::unique_ptr<Impl> impl_;
 };
 
-// How long a connection waits for another connection's lock on the database file before
-// the operation fails with "database is locked", in milliseconds (10 seconds unless set).
+// How long an operation waits in all for other connections' locks on the database file
+// before it fails with "database is locked", in milliseconds (10 seconds unless set).
 // Applies to connections opened afterwards.
 void SetBusyTimeout(int milliseconds);
 int BusyTimeout();

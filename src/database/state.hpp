@@ -47,15 +47,16 @@ struct DatabaseState {
 
     ~DatabaseState();
 
-    // Opens strDBPath; the status of a failure carries the label "Sub: OpenDB". A missing
-    // file leaves the connection as it was; an engine failure closes it.
+    // Opens strDBPath; the status of a failure carries the label "Sub: OpenDB". On failure
+    // (a missing file, or one the engine cannot open) nothing is open afterwards.
     Status OpenDB();
     void CloseDB();
     // The open check: opens when closed; the failed open's status when it still is not open.
+    // Every operation starts here, which also starts its budget for waiting on locks.
     Status EnsureOpen() {
-        if (bOpen) return {};
-        Status st = OpenDB();
+        Status st = bOpen ? Status() : OpenDB();
         if (st.Ok() && !bOpen) st = Status(StatusCode::NoDatabase, "The database is not open.");
+        if (st.Ok()) dbData->StartOperation();
         return st;
     }
     // Whether a table or stored query exists; an engine failure while finding out is a

@@ -51,11 +51,19 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
+    auto codePoint = [](unsigned char c) -> unsigned int {
+        return c < 0x80 ? c : c < 0xA0 ? kHigh[c - 0x80] : c;
+    };
+    // The exact size first, so a long text is converted into one allocation of its own.
+    std::size_t size = 0;
     for (char ch : bytes) {
-        auto c = static_cast<unsigned char>(ch);
-        unsigned int cp = c < 0x80 ? c : c < 0xA0 ? kHigh[c - 0x80] : c;
+        const unsigned int cp = codePoint(static_cast<unsigned char>(ch));
+        size += cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3;
+    }
+    std::string out;
+    out.reserve(size);
+    for (char ch : bytes) {
+        const unsigned int cp = codePoint(static_cast<unsigned char>(ch));
         if (cp < 0x80) {
             out.push_back(static_cast<char>(cp));
         } else if (cp < 0x800) {

@@ -1,5 +1,11 @@
 // The record text file: one value per line, CR LF line ends, fixed print forms, optional
 // trailing groups, and the message boxes of Save and Load.
+#include <dirent.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -111,11 +117,21 @@ std::string OneLine(const std::string& text, TextForm form) {
     return out;
 }
 
-std::string RestoreLineBreaks(std::string text) {
-    for (std::size_t pos = text.find(kLineBreakMark); pos != std::string::npos;
-         pos = text.find(kLineBreakMark, pos + 2))
-        text.replace(pos, kLineBreakMark.size(), "\r\n");
-    return text;
+// Turns every "[CRLF]" back into CR LF, in place (the text only gets shorter).
+void RestoreLineBreaks(std::string& text) {
+    std::size_t from = text.find(kLineBreakMark);
+    if (from == std::string::npos) return;
+    std::size_t to = from;
+    while (from < text.size()) {
+        if (text.compare(from, kLineBreakMark.size(), kLineBreakMark) == 0) {
+            text[to++] = '\r';
+            text[to++] = '\n';
+            from += kLineBreakMark.size();
+        } else {
+            text[to++] = text[from++];
+        }
+    }
+    text.resize(to);
 }
 
 std::string LineOf(const Object& record, const Field& line) {
@@ -146,11 +162,13 @@ std::string LineOf(const Object& record, const Field& line) {
     return {};
 }
 
-void StoreLine(Object& record, const Field& line, const std::string& text) {
+// Stores one line's value; the line's text may be changed on the way (line breaks).
+void StoreLine(Object& record, const Field& line, std::string& text) {
     const Access& s = *line.access;
     switch (s.type) {
         case FieldType::Text:
-            s.setText(record, line.form == TextForm::Note ? text : RestoreLineBreaks(text));
+            if (line.form != TextForm::Note) RestoreLineBreaks(text);
+            s.setText(record, text);
             break;
         case FieldType::Boolean:
             s.setInt(record, ReadBoolean(text) ? 1 : 0);
@@ -189,9 +207,47 @@ void StoreLine(Object& record, const Field& line, const std::string& text) {
     }
 }
 
+// Save and Load open their file for the call alone; blocks (the requirements) write into
+// and read from their owner's file through the number kOwnFile, which stands for the file
+// of the Save or Load running on this thread. Every other number is a caller's file.
+constexpr Integer kOwnFile = std::numeric_limits<Integer>::min();
+thread_local LineFile* ownFile = nullptr;
+
+// Makes a file the thread's own file for the duration of a Save or Load.
+class OwnFile {
+  public:
+    explicit OwnFile(LineFile& file) : previous_(ownFile) { ownFile = &file; }
+    ~OwnFile() { ownFile = previous_; }
+    OwnFile(const OwnFile&) = delete;
+    OwnFile& operator=(const OwnFile&) = delete;
+
+  private:
+    LineFile* previous_;
+};
+
+// The lines of the file behind a number.
+class Lines {
+  public:
+    explicit Lines(Integer file) : number_(file), own_(file == kOwnFile ? ownFile : nullptr) {}
+    void Write(std::string_view text) { own_ ? own_->WriteLine(text) : FileWriteLine(Own(), text); }
+    std::string Read() { return own_ ? own_->ReadLine() : FileReadLine(Own()); }
+    bool AtEnd() { return own_ ? own_->AtEnd() : FileAtEnd(Own()); }
+    int Count() const { return own_ ? own_->Lines() : FileLineCount(number_); }
+
+  private:
+    // A caller's number; kOwnFile without a Save or Load running is no file at all.
+    Integer Own() const {
+        if (number_ == kOwnFile) throw std::runtime_error("Bad file name or number");
+        return number_;
+    }
+    Integer number_;
+    LineFile* own_;
+};
+
 }  // namespace
 
 Status WriteLines(const Object& record, const RecordKind& kind, Integer file) {
+    Lines lines(file);
     Status blockFailure;  // a block that failed has said so; the owner goes on
     for (const Field* line : kind.lines) {
         try {
@@ -199,37 +255,40 @@ Status WriteLines(const Object& record, const RecordKind& kind, Integer file) {
                 Status st = line->access->saveBlock(record, file);
                 if (!st.Ok() && blockFailure.Ok()) blockFailure = st;
             } else {
-                FileWriteLine(file, LineOf(record, *line));
+                lines.Write(LineOf(record, *line));
             }
         } catch (const std::exception& e) {
-            return Status(StatusCode::File, e.what()).AtLine(FileLineCount(file) + 1);
+            return Status(StatusCode::File, e.what()).AtLine(lines.Count() + 1);
         }
     }
     return blockFailure;
 }
 
 Status ReadLines(Object& record, const RecordKind& kind, Integer file) {
+    Lines lines(file);
     std::uint8_t group = 0;
     for (const Field* line : kind.lines) {
         try {
             if (line->group != 0 && line->group != group) {
                 // An optional group is read only when the file has another line.
                 group = line->group;
-                if (FileAtEnd(file)) return {};
+                if (lines.AtEnd()) return {};
             }
             if (line->type() == FieldType::Block) {
                 Status st = line->access->loadBlock(record, file);
                 if (!st.Ok()) return st;
             } else {
-                std::string text = FileReadLine(file);
+                std::string text = lines.Read();
                 StoreLine(record, *line, text);
             }
         } catch (const std::exception& e) {
             // The line being read: the one just taken, or the missing one past the end.
-            const bool pastEnd =
-                FileAtEnd(file) && std::string_view(e.what()) == "Input past end of file";
-            return Status(StatusCode::File, e.what())
-                .AtLine(FileLineCount(file) + (pastEnd ? 1 : 0));
+            bool pastEnd = false;
+            try {
+                pastEnd = lines.AtEnd() && std::string_view(e.what()) == "Input past end of file";
+            } catch (const std::exception&) {
+            }
+            return Status(StatusCode::File, e.what()).AtLine(lines.Count() + (pastEnd ? 1 : 0));
         }
     }
     return {};
@@ -260,26 +319,109 @@ Status LoadBlock(Object& nested, const RecordKind& kind, Integer file) {
     return {};
 }
 
+namespace {
+
+// "dir/name.txt" -> {"dir", "name.txt"}; a bare name lives in ".".
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// Scratch files of a save of `name` are "name.saving-PID-N" ("name.saving" from older
+// versions). A save holds a lock on its scratch file from creating it to renaming it; one
+// that nobody holds was left by a save that was killed.
+bool IsScratchOf(std::string_view entry, std::string_view name) {
+    constexpr std::string_view kMark = ".saving";
+    if (entry.size() < name.size() + kMark.size() || entry.substr(0, name.size()) != name ||
+        entry.substr(name.size(), kMark.size()) != kMark)
+        return false;
+    std::string_view rest = entry.substr(name.size() + kMark.size());
+    if (rest.empty()) return true;
+    if (rest[0] != '-' || rest.size() < 2) return false;
+    for (char c : rest.substr(1))
+        if ((c < '0' || c > '9') && c != '-') return false;
+    return true;
+}
+
+// Removes the scratch files of `fileName` that no running save holds.
+void RemoveLeftScratchFiles(const std::string& fileName) {
+    const auto [folder, name] = SplitPath(fileName);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    std::vector<std::string> left;
+    while (const dirent* entry = ::readdir(dir))
+        if (IsScratchOf(entry->d_name, name)) left.emplace_back(entry->d_name);
+    ::closedir(dir);
+    for (const auto& entry : left) {
+        const std::string path = folder + "/" + entry;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat held;
+        struct stat named;
+        // Locked: a save is writing it. Otherwise it is removed if the name still means
+        // this file (and so not one a save has just created in its place).
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 &&
+            S_ISREG(held.st_mode) && ::lstat(path.c_str(), &named) == 0 &&
+            named.st_ino == held.st_ino && named.st_dev == held.st_dev)
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+}
+
+// A new scratch file for a save of `fileName`, locked for as long as it is open.
+std::unique_ptr<LineFile> CreateScratch(const std::string& fileName, std::string& scratch) {
+    static std::atomic<unsigned> counter{0};
+    for (;;) {
+        scratch =
+            fileName + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        std::unique_ptr<LineFile> file = LineFile::CreateNew(scratch);
+        if (!file) continue;  // taken: another number
+        // (Where the file system has no such locks, the file goes unlocked and clean-ups
+        // leave it alone, as they cannot lock it either.)
+        ::flock(file->Descriptor(), LOCK_EX);
+        struct stat held;
+        struct stat named;
+        if (::fstat(file->Descriptor(), &held) != 0) return file;
+        if (::lstat(scratch.c_str(), &named) == 0 && named.st_ino == held.st_ino &&
+            named.st_dev == held.st_dev)
+            return file;
+        // Another save's clean-up took it away between its creation and the lock.
+    }
+}
+
+}  // namespace
+
 Status SaveRecord(const Object& record, const RecordKind& kind, const std::string& fileName) {
     kind.Check(record);
-    // The lines go to a scratch file that replaces the target only when complete, so a
-    // failed save leaves the previous file as it was.
-    const std::string scratch = fileName + ".saving";
-    Integer file = 0;
+    // The lines go to a scratch file of this call's own, written through to the disk, which
+    // then replaces the target in one step: a failed save, a killed program or a power cut
+    // leaves the previous file or the new one, never one cut short.
+    std::string scratch;
+    std::unique_ptr<LineFile> file;
     Status st;
     try {
-        file = FreeFile();
-        FileOpen(file, scratch, FileMode::Output);
-        st = WriteLines(record, kind, file);
-        FileClose(file);
-        file = 0;
-        if (st.Ok() && std::rename(scratch.c_str(), fileName.c_str()) != 0)
-            st = Status(StatusCode::File, "Path/File access error: " + fileName);
+        RemoveLeftScratchFiles(fileName);
+        file = CreateScratch(fileName, scratch);
+        {
+            OwnFile own(*file);
+            st = WriteLines(record, kind, kOwnFile);
+        }
+        if (st.Ok()) {
+            file->Sync();
+            if (std::rename(scratch.c_str(), fileName.c_str()) != 0)
+                st = Status(StatusCode::File, "Path/File access error: " + fileName);
+        }
+        if (st.Ok()) {
+            scratch.clear();  // it is the target now
+            file->Close();
+            SyncFolder(SplitPath(fileName).first);
+        }
     } catch (const std::exception& e) {
         st = Status(StatusCode::File, e.what());
     }
-    if (file != 0) FileClose(file);
-    if (!st.Ok()) std::remove(scratch.c_str());
+    // A scratch file that did not become the target goes while it is still locked.
+    if (!scratch.empty() && file) ::unlink(scratch.c_str());
     return st;
 }
 
@@ -288,16 +430,14 @@ Status LoadRecord(Object& record, const RecordKind& kind, const std::string& fil
     if (!kind.overlay) kind.Clear(record);
     if (!RegularFileExists(fileName))
         return Status(StatusCode::NotFound, "Unable to locate file: " + fileName);
-    Integer file = 0;
     Status st;
     try {
-        file = FreeFile();
-        FileOpen(file, fileName, FileMode::Input);
-        st = ReadLines(record, kind, file);
+        std::unique_ptr<LineFile> file = LineFile::Open(fileName, FileMode::Input);
+        OwnFile own(*file);
+        st = ReadLines(record, kind, kOwnFile);
     } catch (const std::exception& e) {
         st = Status(StatusCode::File, e.what());
     }
-    if (file != 0) FileClose(file);
     if (!st.Ok() && !kind.overlay) kind.Clear(record);
     return st;
 }
