@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "database/state.hpp"
 #include "database/table.hpp"
@@ -22,9 +23,9 @@ const TableKind& TableOf(const KindInfo& kind);
 // the kind has no block).
 const Field* BlockRow(const RecordKind& kind);
 
-// A cell read into a field the way a kind's read stores it; throws on a value that does
-// not convert (a null, an overflow).
-void StoreCell(Object& record, const Access& a, const dal::RowView& row, int position);
+// The tables of the record kinds, each once (two kinds may share a table), in the order of
+// the kinds' names: the first kind by name stands for its table.
+std::vector<const TableKind*> RecordTables();
 
 // A cell as text (numbers in decimal); a null gives the empty text.
 std::string CellAsText(const dal::RowView& row, int position);

@@ -42,17 +42,6 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-std::string QuoteIdent(std::string_view name) {
-    std::string out;
-    out.reserve(name.size() + 2);
-    out.push_back('"');
-    for (char c : name) {
-        if (c == '"') out.push_back('"');
-        out.push_back(c);
-    }
-    out.push_back('"');
-    return out;
-}
 
 // ---------------------------------------------------------------------------------------
 // Statement

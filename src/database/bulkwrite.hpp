@@ -4,6 +4,8 @@
 // into place without ever replacing a file that exists there.
 #pragma once
 
+#include "database/identifier.hpp"
+
 #include <cstdint>
 #include <span>
 #include <stdexcept>
@@ -86,6 +88,6 @@ class BulkFile {
 void MoveIntoPlace(const std::string& from, const std::string& to);
 
 // Quotes an identifier for use in SQL text.
-std::string QuoteIdent(std::string_view name);
+using sql::QuoteIdent;
 
 }  // namespace OrvaneLib::bulk

@@ -411,17 +411,6 @@ class NoBoxes {
     MessageBoxHandler previous_;
 };
 
-// The tables of the record kinds, each once (two kinds may share a table).
-std::vector<const TableKind*> Tables() {
-    std::vector<const TableKind*> tables;
-    std::set<std::string> seen;
-    for (const auto& info : RecordKinds()) {
-        const TableKind& t = TableOf(info);
-        if (seen.insert(t.table).second) tables.push_back(&t);
-    }
-    return tables;
-}
-
 Status CheckTable(DatabaseState& s, const TableKind& kind, Checker& checker) {
     bool exists = false;
     if (Status st = s.TableExists(kind.table, exists); !st.Ok()) return st;
@@ -536,7 +525,7 @@ Result<std::vector<ReferenceFinding>> CheckReferences(clsDatabase& db) {
     NoBoxes quiet;
     Checker checker(s);
     try {
-        for (const TableKind* kind : Tables())
+        for (const TableKind* kind : RecordTables())
             if (Status st = CheckTable(s, *kind, checker); !st.Ok()) return R{st};
     } catch (const std::exception& e) {
         return R{Status(StatusCode::BadValue, e.what())};

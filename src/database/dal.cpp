@@ -47,17 +47,6 @@ int Columns::Find(std::string_view name) const {
     return -1;
 }
 
-std::string QuoteIdent(std::string_view name) {
-    std::string out;
-    out.reserve(name.size() + 2);
-    out.push_back('"');
-    for (char c : name) {
-        if (c == '"') out.push_back('"');
-        out.push_back(c);
-    }
-    out.push_back('"');
-    return out;
-}
 
 // ---------------------------------------------------------------------------------------
 // Connection
@@ -339,6 +328,35 @@ Status Connection::Run(const std::string& sql, std::span<const Value> parameters
     return st;
 }
 
+Status Connection::Query(const std::string& sql, std::span<const Value> parameters, RowSink sink) {
+    Impl::Cached* c = nullptr;
+    if (Status st = impl_->Prepare(sql, 0, c); !st.Ok()) return st;
+    struct Reset {
+        sqlite3_stmt* stmt;
+        ~Reset() {
+            sqlite3_reset(stmt);
+            sqlite3_clear_bindings(stmt);
+        }
+    } reset{c->stmt};
+    for (std::size_t i = 0; i < parameters.size(); ++i)
+        if (Status st = impl_->Bind(c->stmt, static_cast<int>(i + 1), parameters[i]); !st.Ok())
+            return st;
+    const RowView row(c->stmt, 0);
+    for (;;) {
+        const int rc = sqlite3_step(c->stmt);
+        if (rc == SQLITE_DONE) return {};
+        if (rc != SQLITE_ROW) return impl_->Failure();
+        if (Status st = sink(0, row); !st.Ok()) return st;
+    }
+}
+
+std::int64_t Connection::LastInsertRowId() const { return sqlite3_last_insert_rowid(impl_->db); }
+
+bool CannotWrite(const Status& status) {
+    const int code = status.EngineCode() & 0xff;
+    return code == SQLITE_READONLY || code == SQLITE_CANTOPEN || code == SQLITE_PERM;
+}
+
 Status Connection::DeleteAll(std::string_view table) {
     Impl::Cached* c = nullptr;
     if (Status st = impl_->Prepare("DELETE FROM " + QuoteIdent(table), 0, c); !st.Ok()) return st;
@@ -538,8 +556,7 @@ Recordset::Recordset(Recordset&&) noexcept = default;
 Recordset& Recordset::operator=(Recordset&&) noexcept = default;
 Recordset::~Recordset() = default;
 
-Status Recordset::Load(void* rawStmt, int skip) {
-    auto* stmt = static_cast<sqlite3_stmt*>(rawStmt);
+Status Recordset::Load(sqlite3_stmt* stmt, int skip) {
     auto& impl = db_->impl();
     rowids_.clear();
     cells_.clear();
@@ -651,7 +668,7 @@ Status Recordset::Delete() {
 // Rows read in place
 
 Value::Type RowView::TypeAt(int position) const {
-    switch (sqlite3_column_type(static_cast<sqlite3_stmt*>(stmt_), position + skip_)) {
+    switch (sqlite3_column_type(stmt_, position + skip_)) {
         case SQLITE_NULL:
             return Value::Type::Null;
         case SQLITE_INTEGER:
@@ -664,7 +681,7 @@ Value::Type RowView::TypeAt(int position) const {
 }
 
 std::string_view RowView::TextAt(int position) const {
-    auto* stmt = static_cast<sqlite3_stmt*>(stmt_);
+    auto* stmt = stmt_;
     auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, position + skip_));
     return text ? std::string_view(
                       text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, position + skip_)))
@@ -672,11 +689,11 @@ std::string_view RowView::TextAt(int position) const {
 }
 
 std::int64_t RowView::IntAt(int position) const {
-    return sqlite3_column_int64(static_cast<sqlite3_stmt*>(stmt_), position + skip_);
+    return sqlite3_column_int64(stmt_, position + skip_);
 }
 
 double RowView::RealAt(int position) const {
-    return sqlite3_column_double(static_cast<sqlite3_stmt*>(stmt_), position + skip_);
+    return sqlite3_column_double(stmt_, position + skip_);
 }
 
 Value RowView::ValueAt(int position) const {
@@ -773,7 +790,7 @@ Status Scan(Connection& db, std::string_view source, std::span<const std::string
 }
 
 Cursor::~Cursor() {
-    if (stmt_) sqlite3_reset(static_cast<sqlite3_stmt*>(stmt_));
+    if (stmt_) sqlite3_reset(stmt_);
 }
 
 Status Cursor::Seek(Connection& db, std::string_view source, std::span<const Condition> conditions,
@@ -790,7 +807,7 @@ Status Cursor::Seek(Connection& db, std::string_view source, std::span<const Con
             return st;
         if (shape) shapes.emplace(shape, c);
     }
-    if (out.stmt_) sqlite3_reset(static_cast<sqlite3_stmt*>(out.stmt_));
+    if (out.stmt_) sqlite3_reset(out.stmt_);
     out.stmt_ = c->stmt;
     out.hasRow_ = false;
     if (Status st = impl.BindConditions(c->stmt, conditions); !st.Ok()) return st;

@@ -6,6 +6,8 @@
 // on failure); nothing is reported from here. Its interface carries no engine types.
 #pragma once
 
+#include "database/identifier.hpp"
+
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -16,6 +18,9 @@
 #include <vector>
 
 #include "orvane/status.hpp"
+
+// The engine's prepared statement, known here only by name.
+struct sqlite3_stmt;
 
 namespace OrvaneLib::dal {
 
@@ -87,7 +92,7 @@ class Connection;
 class RowView {
   public:
     RowView() = default;
-    RowView(void* stmt, int skip) : stmt_(stmt), skip_(skip) {}
+    RowView(sqlite3_stmt* stmt, int skip) : stmt_(stmt), skip_(skip) {}
     Value::Type TypeAt(int position) const;
     std::string_view TextAt(int position) const;  // a Text cell's bytes (numbers as text)
     std::int64_t IntAt(int position) const;
@@ -95,7 +100,7 @@ class RowView {
     Value ValueAt(int position) const;
 
   private:
-    void* stmt_ = nullptr;
+    sqlite3_stmt* stmt_ = nullptr;
     int skip_ = 0;
 };
 
@@ -185,7 +190,7 @@ class Recordset {
     std::string baseTable_;
     std::vector<std::pair<int, std::string>> origins_;
 
-    Status Load(void* stmt, int skip);
+    Status Load(sqlite3_stmt* stmt, int skip);
 };
 
 // The first row of a table that matches every condition (its lowest row id), read in place
@@ -208,7 +213,7 @@ class Cursor {
     const Columns& ColumnSet() const { return *columns_; }
 
   private:
-    void* stmt_ = nullptr;
+    sqlite3_stmt* stmt_ = nullptr;
     RowView row_;
     bool hasRow_ = false;
     std::shared_ptr<const Columns> columns_;
@@ -250,6 +255,11 @@ class Connection {
     Status Execute(std::string_view sql);
     // Runs one statement with its parameters bound (?1, ?2, ...).
     Status Run(const std::string& sql, std::span<const Value> parameters);
+    // Runs one query with its parameters bound, handing each row to `sink` (row id 0); a
+    // failure the sink returns ends the query.
+    Status Query(const std::string& sql, std::span<const Value> parameters, RowSink sink);
+    // The row id of the row the last insert added.
+    std::int64_t LastInsertRowId() const;
     // Deletes every row of a table.
     Status DeleteAll(std::string_view table);
     // Deletes the first row of a table (its lowest row id) or stored query (the row of its
@@ -292,7 +302,10 @@ int BusyTimeout();
 Status CreateDatabase(const std::string& path, std::string_view script);
 
 // Quotes an identifier for use in SQL text.
-std::string QuoteIdent(std::string_view name);
+using sql::QuoteIdent;
+
+// True when a failure means the file cannot be written (read-only, no permission).
+bool CannotWrite(const Status& status);
 
 // A failure of the engine, as a status: NoTable for a table or stored query that does not
 // exist, Engine otherwise.

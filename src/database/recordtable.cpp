@@ -501,8 +501,9 @@ std::int64_t Fits(std::int64_t v) {
     return v;
 }
 
-// Converts a cell into a field; a null or a value that does not fit fails (throws).
-void Store(Object& record, const Access& a, const dal::RowView& row, int p) {
+}  // namespace
+
+void StoreCell(Object& record, const Access& a, const dal::RowView& row, int p) {
     const dal::Value::Type type = row.TypeAt(p);
     switch (a.type) {
         case FieldType::Text:
@@ -532,6 +533,8 @@ void Store(Object& record, const Access& a, const dal::RowView& row, int p) {
             throw std::logic_error("a table column cannot hold this field");
     }
 }
+
+namespace {
 
 void SetKey(Object& record, const Field& f, const KeyArg& k) {
     if (k.isNumber)
@@ -592,7 +595,7 @@ Result<std::shared_ptr<Object>> ReadRow(DatabaseState& s, const TableKind& kind,
                     c.read == Read::IfDescript)
                     continue;
             }
-            Store(record, c.In(), row, p);
+            StoreCell(record, c.In(), row, p);
         }
         return {{}, std::move(result)};
     } catch (const std::exception& e) {

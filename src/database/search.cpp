@@ -14,10 +14,9 @@
 // later (and so lost its triggers) has its part of the index rebuilt on the next search. A
 // database that cannot be written to is searched through a temporary index of its own.
 //
-// It opens a connection of its own to the database file: the search needs statements of its
-// own (MATCH, snippets, ranking) that the data-access layer does not offer.
-#include <sqlite3.h>
-
+// It opens a connection of its own to the database file, so that building the index in a
+// write transaction of its own leaves the caller's connection (and any transaction it has
+// begun) alone.
 #include <cctype>
 #include <map>
 #include <set>
@@ -32,92 +31,39 @@ namespace {
 
 constexpr int kTableShift = 40;  // the table's number sits above the row's own id
 
-class Db {
-  public:
-    ~Db() {
-        if (db_) sqlite3_close_v2(db_);
-    }
-    Status Open(const std::string& path) {
-        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr) !=
-            SQLITE_OK)
-            return Failure();
-        sqlite3_busy_timeout(db_, dal::BusyTimeout());
+using Db = dal::Connection;
+
+// One row's cells of a query, read as texts and numbers.
+struct Cells {
+    const dal::RowView* row = nullptr;
+    std::int64_t Int(int i) const { return row->IntAt(i); }
+    double Real(int i) const { return row->RealAt(i); }
+    std::string Text(int i) const { return std::string(row->TextAt(i)); }
+};
+
+// The rows of a query, each handed to `each`; `params` are bound in order.
+template <class Each>
+Status ForRows(Db& db, const std::string& sql, std::initializer_list<dal::Value> params,
+               Each each) {
+    auto sink = [&](std::int64_t, const dal::RowView& row) -> Status {
+        each(Cells{&row});
         return {};
-    }
-    Status Exec(const std::string& sql) {
-        char* message = nullptr;
-        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return {};
-        std::string text = message ? message : sqlite3_errmsg(db_);
-        sqlite3_free(message);
-        return Status(StatusCode::Engine, text, sqlite3_extended_errcode(db_));
-    }
-    Status Failure() const {
-        return Status(StatusCode::Engine, db_ ? sqlite3_errmsg(db_) : "out of memory",
-                      db_ ? sqlite3_extended_errcode(db_) : SQLITE_NOMEM);
-    }
-    sqlite3* get() const { return db_; }
+    };
+    return db.Query(sql, {params.begin(), params.size()}, sink);
+}
 
-  private:
-    sqlite3* db_ = nullptr;
-};
-
-class Stmt {
-  public:
-    Stmt(Db& db, const std::string& sql) : db_(db) {
-        if (sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK)
-            status_ = db.Failure();
-    }
-    ~Stmt() { sqlite3_finalize(stmt_); }
-    Stmt(const Stmt&) = delete;
-    Stmt& operator=(const Stmt&) = delete;
-    const Status& status() const { return status_; }
-    // True for a row; false when done or failed (status() tells).
-    bool Step() {
-        if (!stmt_) return false;
-        const int rc = sqlite3_step(stmt_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc != SQLITE_DONE) status_ = db_.Failure();
-        return false;
-    }
-    void Reset() { sqlite3_reset(stmt_); }
-    void Bind(int i, std::int64_t v) { sqlite3_bind_int64(stmt_, i, v); }
-    void Bind(int i, const std::string& v) {
-        sqlite3_bind_text(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
-    }
-    std::int64_t Int(int i) { return sqlite3_column_int64(stmt_, i); }
-    double Real(int i) { return sqlite3_column_double(stmt_, i); }
-    bool Null(int i) { return sqlite3_column_type(stmt_, i) == SQLITE_NULL; }
-    std::string Text(int i) {
-        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
-        return t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, i)))
-                 : std::string();
-    }
-
-  private:
-    Db& db_;
-    sqlite3_stmt* stmt_ = nullptr;
-    Status status_;
-};
+// Whether a query gives a row at all.
+Status HasRow(Db& db, const std::string& sql, std::initializer_list<dal::Value> params,
+              bool& found) {
+    found = false;
+    return ForRows(db, sql, params, [&](const Cells&) { found = true; });
+}
 
 std::string Ident(std::string_view name) { return dal::QuoteIdent(name); }
 
-// The record tables, each once, with the kind that stands for it in hits (the first by name).
-std::vector<const TableKind*> IndexedTables() {
-    std::vector<const TableKind*> tables;
-    std::set<std::string> seen;
-    for (const auto& info : RecordKinds()) {
-        const TableKind& t = TableOf(info);
-        if (seen.insert(t.table).second) tables.push_back(&t);
-    }
-    return tables;
-}
-
 Status Columns(Db& db, const std::string& table, std::set<std::string>& columns) {
-    Stmt info(db, "SELECT lower(name) FROM pragma_table_info(?1)");
-    if (!info.status().Ok()) return info.status();
-    info.Bind(1, table);
-    while (info.Step()) columns.insert(info.Text(0));
-    return info.status();
+    return ForRows(db, "SELECT lower(name) FROM pragma_table_info(?1)", {dal::Value::Text(table)},
+                   [&](const Cells& row) { columns.insert(row.Text(0)); });
 }
 
 std::string Lower(std::string s) {
@@ -146,48 +92,56 @@ Indexed IndexedOf(const TableKind& kind, const std::set<std::string>& columns,
 Status Prepare(Db& db, const std::string& schema, std::map<std::int64_t, const TableKind*>& ids) {
     const bool lasting = schema == "main";
     const std::string fts = schema + ".orvane_search", map = schema + ".orvane_search_tables";
-    if (Status st = db.Exec("BEGIN IMMEDIATE"); !st.Ok()) return st;
+    if (Status st = db.Execute("BEGIN IMMEDIATE"); !st.Ok()) return st;
     auto fail = [&](Status st) {
-        db.Exec("ROLLBACK");
+        (void)db.Execute("ROLLBACK");
         return st;
     };
-    if (Status st = db.Exec("CREATE VIRTUAL TABLE IF NOT EXISTS " + fts +
-                            " USING fts5(name, description, tokenize = 'unicode61 "
-                            "remove_diacritics 2'); CREATE TABLE IF NOT EXISTS " +
-                            map + " (id INTEGER PRIMARY KEY, tbl TEXT UNIQUE NOT NULL)");
+    if (Status st = db.Execute("CREATE VIRTUAL TABLE IF NOT EXISTS " + fts +
+                               " USING fts5(name, description, tokenize = 'unicode61 "
+                               "remove_diacritics 2'); CREATE TABLE IF NOT EXISTS " +
+                               map + " (id INTEGER PRIMARY KEY, tbl TEXT UNIQUE NOT NULL)");
         !st.Ok())
         return fail(st);
-    for (const TableKind* kind : IndexedTables()) {
+    for (const TableKind* kind : RecordTables()) {
         std::set<std::string> columns;
         if (Status st = Columns(db, kind->table, columns); !st.Ok()) return fail(st);
         if (columns.empty()) continue;  // the database lacks this (optional) table
-        Stmt find(db, "SELECT id FROM " + map + " WHERE tbl = ?1");
-        find.Bind(1, kind->table);
+        const dal::Value table = dal::Value::Text(kind->table);
         std::int64_t id = 0;
-        if (find.Step()) {
-            id = find.Int(0);
-        } else {
-            if (!find.status().Ok()) return fail(find.status());
-            Stmt add(db, "INSERT INTO " + map + " (tbl) VALUES (?1)");
-            add.Bind(1, kind->table);
-            add.Step();
-            if (!add.status().Ok()) return fail(add.status());
-            id = sqlite3_last_insert_rowid(db.get());
+        if (Status st = ForRows(db, "SELECT id FROM " + map + " WHERE tbl = ?1", {table},
+                                [&](const Cells& row) { id = row.Int(0); });
+            !st.Ok())
+            return fail(st);
+        if (id == 0) {
+            if (Status st = db.Run("INSERT INTO " + map + " (tbl) VALUES (?1)", {&table, 1});
+                !st.Ok())
+                return fail(st);
+            id = db.LastInsertRowId();
         }
         ids[id] = kind;
         const std::string trigger = "orvane_search_" + Lower(kind->table);
         bool current = !lasting;
         if (lasting) {
-            Stmt has(db,
-                     "SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND name IN "
-                     "(?1 || '_insert', ?1 || '_delete', ?1 || '_update')");
-            has.Bind(1, trigger);
-            current = has.Step() && has.Int(0) == 3;
+            std::int64_t triggers = 0;
+            if (Status st = ForRows(db,
+                                    "SELECT count(*) FROM sqlite_master WHERE type = 'trigger' "
+                                    "AND name IN (?1 || '_insert', ?1 || '_delete', ?1 || "
+                                    "'_update')",
+                                    {dal::Value::Text(trigger)},
+                                    [&](const Cells& row) { triggers = row.Int(0); });
+                !st.Ok())
+                return fail(st);
+            current = triggers == 3;
         }
-        Stmt filled(db, "SELECT 1 FROM " + fts + " WHERE rowid BETWEEN ?1 AND ?2 LIMIT 1");
-        filled.Bind(1, id << kTableShift);
-        filled.Bind(2, ((id + 1) << kTableShift) - 1);
-        const bool hasRows = filled.Step();
+        bool hasRows = false;
+        if (Status st =
+                HasRow(db, "SELECT 1 FROM " + fts + " WHERE rowid BETWEEN ?1 AND ?2 LIMIT 1",
+                       {dal::Value::Int(id << kTableShift),
+                        dal::Value::Int(((id + 1) << kTableShift) - 1)},
+                       hasRows);
+            !st.Ok())
+            return fail(st);
         if (current && (lasting || hasRows)) continue;
 
         // (Re)build this table's part of the index, and its triggers.
@@ -214,9 +168,9 @@ Status Prepare(Db& db, const std::string& schema, std::map<std::int64_t, const T
                    " BEGIN " + del + " END; CREATE TRIGGER " + Ident(trigger + "_update") +
                    " AFTER UPDATE ON " + t + " BEGIN " + del + " " + ins + " END;";
         }
-        if (Status st = db.Exec(sql); !st.Ok()) return fail(st);
+        if (Status st = db.Execute(sql); !st.Ok()) return fail(st);
     }
-    return db.Exec("COMMIT");
+    return db.Execute("COMMIT");
 }
 
 // The words of the text as an FTS5 query: each word quoted, matching as a prefix too.
@@ -251,13 +205,13 @@ Result<std::vector<SearchHit>> SearchRecords(clsDatabase& database, const std::s
     if (query.empty()) return R{Status(StatusCode::BadKey, "Nothing to search for")};
     DatabaseState& s = StateAccess::Of(database);
     if (Status st = s.EnsureOpen(); !st.Ok()) return R{st};
-    Db db;
-    if (Status st = db.Open(s.dbData->Path()); !st.Ok()) return R{st};
+    std::unique_ptr<Db> connection;
+    if (Status st = Db::Open(s.dbData->Path(), connection); !st.Ok()) return R{st};
+    Db& db = *connection;
     std::map<std::int64_t, const TableKind*> ids;
     std::string schema = "main";
     if (Status st = Prepare(db, schema, ids); !st.Ok()) {
-        const int code = st.EngineCode() & 0xff;
-        if (code != SQLITE_READONLY && code != SQLITE_CANTOPEN && code != SQLITE_PERM) return R{st};
+        if (!dal::CannotWrite(st)) return R{st};
         schema = "temp";
         ids.clear();
         if (Status again = Prepare(db, schema, ids); !again.Ok()) return R{again};
@@ -279,38 +233,49 @@ Result<std::vector<SearchHit>> SearchRecords(clsDatabase& database, const std::s
         sql += " AND rowid BETWEEN ?2 AND ?3";
     }
     sql += " ORDER BY score LIMIT " + std::to_string(limit > 0 ? limit : 50);
-    Stmt find(db, sql);
-    if (!find.status().Ok()) return R{find.status()};
-    find.Bind(1, query);
-    if (only) {
-        find.Bind(2, lo);
-        find.Bind(3, hi);
-    }
+    std::vector<dal::Value> params = {dal::Value::Text(query)};
+    if (only) params.insert(params.end(), {dal::Value::Int(lo), dal::Value::Int(hi)});
+    struct Found {
+        std::int64_t rowid;
+        std::string snippet;
+        double score;
+    };
+    std::vector<Found> found;
+    auto sink = [&](std::int64_t, const dal::RowView& row) -> Status {
+        found.push_back({row.IntAt(0), std::string(row.TextAt(1)), row.RealAt(2)});
+        return {};
+    };
+    if (Status st = db.Query(sql, params, sink); !st.Ok()) return R{st};
     R result;
-    while (find.Step()) {
-        const std::int64_t rowid = find.Int(0);
-        const auto it = ids.find(rowid >> kTableShift);
+    for (const Found& f : found) {
+        const auto it = ids.find(f.rowid >> kTableShift);
         if (it == ids.end()) continue;
         const TableKind& kind = *it->second;
         SearchHit hit;
         hit.Kind = kind.name;
-        hit.Snippet = find.Text(1);
-        hit.Score = find.Real(2);
+        hit.Snippet = f.snippet;
+        hit.Score = f.score;
         std::string columns;
         for (const Field* k : kind.keys)
             columns += (columns.empty() ? "" : ", ") + Ident(k->column);
         if (kind.station) columns += ", " + Ident("Station");
-        Stmt row(db, "SELECT " + columns + " FROM main." + Ident(kind.table) + " WHERE rowid = ?1");
-        row.Bind(1, rowid & ((std::int64_t{1} << kTableShift) - 1));
-        if (!row.Step()) continue;  // changed by another program meanwhile
-        for (std::size_t i = 0; i < kind.keys.size(); ++i) {
-            hit.Keys.push_back(row.Text(static_cast<int>(i)));
-            hit.Name += (hit.Name.empty() ? "" : " ") + hit.Keys.back();
-        }
-        if (kind.station) hit.Station = row.Int(static_cast<int>(kind.keys.size())) != 0;
-        result.value.push_back(std::move(hit));
+        bool present = false;
+        if (Status st = ForRows(
+                db, "SELECT " + columns + " FROM main." + Ident(kind.table) + " WHERE rowid = ?1",
+                {dal::Value::Int(f.rowid & ((std::int64_t{1} << kTableShift) - 1))},
+                [&](const Cells& row) {
+                    present = true;
+                    for (std::size_t i = 0; i < kind.keys.size(); ++i) {
+                        hit.Keys.push_back(row.Text(static_cast<int>(i)));
+                        hit.Name += (hit.Name.empty() ? "" : " ") + hit.Keys.back();
+                    }
+                    if (kind.station)
+                        hit.Station = row.Int(static_cast<int>(kind.keys.size())) != 0;
+                });
+            !st.Ok())
+            return R{st};
+        if (present) result.value.push_back(std::move(hit));  // else changed meanwhile
     }
-    if (!find.status().Ok()) return R{find.status()};
     return result;
 }
 

@@ -88,6 +88,10 @@ Result<std::shared_ptr<Object>> ReadRow(DatabaseState& s, const TableKind& kind,
 Status AddRow(DatabaseState& s, const TableKind& kind, const Object* record);
 Status DeleteRow(DatabaseState& s, const TableKind& kind, Keys keys, bool bStation = false);
 
+// Converts a cell into a field as a read stores it; a null or a value that does not fit the
+// field throws.
+void StoreCell(Object& record, const Access& a, const dal::RowView& row, int position);
+
 // Every value of one column of a table or stored query, in its order, nulls as empty texts.
 Status ColumnValues(dal::Connection& db, std::string_view source, std::string_view column,
                     std::vector<std::string>& values);

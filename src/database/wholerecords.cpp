@@ -4,6 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include <set>
+
 #include "database/access.hpp"
 #include "database/convert.hpp"
 #include "host/internal.hpp"
@@ -28,33 +30,14 @@ const Field* BlockRow(const RecordKind& kind) {
     return nullptr;
 }
 
-void StoreCell(Object& record, const Access& a, const dal::RowView& row, int p) {
-    const dal::Value::Type type = row.TypeAt(p);
-    switch (a.type) {
-        case FieldType::Text:
-        case FieldType::List:
-            if (type == dal::Value::Type::Text)
-                a.setText(record, row.TextAt(p));
-            else
-                a.setText(record, CellText(row.ValueAt(p)));
-            return;
-        case FieldType::Boolean:
-            a.setInt(record, CellBool(row.ValueAt(p)));
-            return;
-        case FieldType::Integer:
-            a.setInt(record, CellInteger(row.ValueAt(p)));
-            return;
-        case FieldType::Long:
-            a.setInt(record, CellLong(row.ValueAt(p)));
-            return;
-        case FieldType::Single:
-            a.setReal(record, CellSingle(row.ValueAt(p)));
-            return;
-        case FieldType::Modifiers:
-        case FieldType::Block:
-            break;
+std::vector<const TableKind*> RecordTables() {
+    std::vector<const TableKind*> tables;
+    std::set<std::string> seen;
+    for (const auto& info : RecordKinds()) {
+        const TableKind& t = TableOf(info);
+        if (seen.insert(t.table).second) tables.push_back(&t);
     }
-    throw std::logic_error("a table column cannot hold this field");
+    return tables;
 }
 
 std::string CellAsText(const dal::RowView& row, int p) {
