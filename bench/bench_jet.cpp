@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "orvane/jet.hpp"
+#include "peak_memory.hpp"
 
 namespace {
 
@@ -28,16 +29,6 @@ std::string Quote(const std::string& arg) {
     std::string quoted = "'";
     for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
-}
-
-long PeakKbOfThisProcess() {
-    FILE* status = std::fopen("/proc/self/status", "r");
-    char line[256];
-    long kb = 0;
-    while (status && std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %ld", &kb) == 1) break;
-    if (status) std::fclose(status);
-    return kb;
 }
 
 // Runs this program again in `mode` and reads the peak it reports; the child's peak counts

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "orvane/orvane.hpp"
+#include "peak_memory.hpp"
 
 namespace {
 
@@ -505,16 +506,6 @@ long ChildPeakKb(const char* self, const char* mode, const std::string& path) {
     long kb = 1;
     if (std::fscanf(child, "%ld", &kb) != 1) kb = 1;
     ::pclose(child);
-    return kb;
-}
-
-long PeakKbOfThisProcess() {
-    FILE* status = std::fopen("/proc/self/status", "r");
-    char line[256];
-    long kb = 0;
-    while (status && std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %ld", &kb) == 1) break;
-    if (status) std::fclose(status);
     return kb;
 }
 

@@ -15,14 +15,7 @@ using namespace OrvaneLib;
 class WriteSafety : public OrvaneTest {
   protected:
     static long Count(const std::string& path) {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, "SELECT count(*) FROM tblHomeworlds", -1, &st, nullptr);
-        const long n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
-        sqlite3_finalize(st);
-        sqlite3_close(db);
-        return n;
+        return Rows(*Connect(path), "tblHomeworlds").RecordCount();
     }
 };
 
