@@ -66,6 +66,7 @@ struct Connection::Impl {
     // A transaction of the caller's (Begin ... Commit or Rollback), and the failure that
     // ended it early: after one, writes are refused until the caller ends it.
     bool callerTransaction = false;
+    std::uint64_t transactions = 0;  // caller transactions begun, to tell them apart
     Status transactionFailure;
 
     // Prepared statements, kept per connection and per statement text.
@@ -73,6 +74,8 @@ struct Connection::Impl {
         sqlite3_stmt* stmt = nullptr;
         std::shared_ptr<const Columns> columns;
         int reprepares = 0;
+        // For a column probe: the caller transaction in which it last looked (see RowWriter).
+        std::uint64_t probedIn = 0;
         int skip = 0;  // leading hidden columns (the row id)
         bool isView = false;
     };
@@ -379,6 +382,7 @@ Status Connection::Begin() {
     if (st.Ok()) {
         impl.callerTransaction = true;
         impl.transactionFailure = {};
+        ++impl.transactions;
     }
     return st;
 }
@@ -836,25 +840,33 @@ Status RowWriter::Open(Connection& db, std::string_view table, RowWriter& out, c
         if (key) impl.probes.emplace(key, c);
     }
     // Stepping lets the engine recompile the statement when the table changed elsewhere, so
-    // the columns are the table's own now.
-    const int rc = sqlite3_step(c->stmt);
-    sqlite3_reset(c->stmt);
-    if (rc != SQLITE_DONE && rc != SQLITE_ROW) return impl.Failure();
-    Connection::Impl::Refresh(*c);
+    // the columns are the table's own now. Within a caller's transaction, which holds the
+    // write lock, no other connection can change a table: one look per transaction will do.
+    if (!impl.callerTransaction || c->probedIn != impl.transactions) {
+        const int rc = sqlite3_step(c->stmt);
+        sqlite3_reset(c->stmt);
+        if (rc != SQLITE_DONE && rc != SQLITE_ROW) return impl.Failure();
+        Connection::Impl::Refresh(*c);
+        c->probedIn = impl.callerTransaction ? impl.transactions : 0;
+    }
     out.db_ = &db;
     out.table_ = table;
     out.columns_ = c->columns;
     out.pending_.clear();
+    out.slot_.assign(out.columns_->names.size(), -1);
     return {};
 }
 
 void RowWriter::Set(int position, Value value) {
-    // A column set again replaces its value.
-    for (auto& [pos, v] : pending_)
-        if (pos == position) {
-            v = std::move(value);
-            return;
-        }
+    // A column set again replaces its value; where each column's value sits is kept by
+    // position, so setting stays one step however many columns a row has.
+    const auto p = static_cast<std::size_t>(position);
+    if (p >= slot_.size()) slot_.resize(p + 1, -1);
+    if (slot_[p] >= 0) {
+        pending_[static_cast<std::size_t>(slot_[p])].second = std::move(value);
+        return;
+    }
+    slot_[p] = static_cast<int>(pending_.size());
     pending_.emplace_back(position, std::move(value));
 }
 
@@ -905,6 +917,7 @@ Status RowWriter::Insert() {
     Status st = impl.RunWrite(c->stmt);
     sqlite3_clear_bindings(c->stmt);
     pending_.clear();
+    slot_.clear();
     return st;
 }
 

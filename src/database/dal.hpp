@@ -236,6 +236,7 @@ class RowWriter {
     std::string table_;
     std::shared_ptr<const Columns> columns_;
     std::vector<std::pair<int, Value>> pending_;  // column position and value
+    std::vector<int> slot_;                       // per column position: its index in pending_
 };
 
 // An open rules database.
