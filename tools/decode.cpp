@@ -5,6 +5,9 @@
 #include <optional>
 #include <sstream>
 #include <type_traits>
+#include <typeindex>
+#include <typeinfo>
+#include <unordered_map>
 
 namespace orvane_cli {
 
@@ -23,69 +26,88 @@ Json Entries(const L& list, Entry entry) {
     return entries;
 }
 
+// The entries of each list class, as JSON.
+Json EntriesOf(const clsListSimple& l) {
+    return Entries(l, [&](Integer i) { return Json(l.GetItem(i)); });
+}
+Json EntriesOf(const clsListLevel& l) {
+    return Entries(l, [&](Integer i) { return LevelEntry(l.GetName(i), l.GetRank(i)); });
+}
+Json EntriesOf(const clsListBonus& l) {
+    return Entries(l, [&](Integer i) {
+        // One level per instance the entry grants.
+        Json levels = Json::array();
+        for (int n = 0; n < l.GetNumber(i); ++n)
+            levels.push_back(l.GetLevel(i, static_cast<Integer>(n)));
+        return Json{{"name", l.GetName(i)}, {"number", l.GetNumber(i)}, {"levels", levels}};
+    });
+}
+Json EntriesOf(const clsListSynergy& l) {
+    return Entries(l, [&](Integer i) {
+        return Json{{"level", l.GetLevel(i)}, {"skill", l.GetSkill(i)}, {"bonus", l.GetBonus(i)}};
+    });
+}
+Json EntriesOf(const clsListSubSynergy& l) {
+    return Entries(l, [&](Integer i) {
+        return Json{{"level", l.GetLevel(i)},
+                    {"subSkill", l.GetSubSkill(i)},
+                    {"skill", l.GetSkill(i)},
+                    {"bonus", l.GetBonus(i)}};
+    });
+}
+Json EntriesOf(const clsListOrSimple& l) {
+    return Entries(l, [&](Integer i) {
+        Json set = Json::array();
+        for (int n = 0; n < l.GetNumber(i); ++n)
+            set.push_back(l.GetItem(i, static_cast<Integer>(n)));
+        return set;
+    });
+}
+Json EntriesOf(const clsListOrLevel& l) {
+    return Entries(l, [&](Integer i) {
+        Json set = Json::array();
+        for (int n = 0; n < l.GetNumber(i); ++n) {
+            const auto at = static_cast<Integer>(n);
+            // Ranks come as decimal text; canonical lists hold 16-bit numbers only.
+            set.push_back(
+                LevelEntry(l.GetName(i, at), static_cast<Integer>(std::stoi(l.GetRank(i, at)))));
+        }
+        return set;
+    });
+}
+Json EntriesOf(const clsListTripleSimple& l) {
+    return Entries(l, [&](Integer i) {
+        return Json{
+            {"class", l.GetClass(i)}, {"oldFeat", l.GetOldFeat(i)}, {"newFeat", l.GetNewFeat(i)}};
+    });
+}
+
+// The decoder of each list class of the library, found by the list's own class.
+using Decoder = Json (*)(const EncodedList&);
+template <class L>
+Json Decode(const EncodedList& list) {
+    return EntriesOf(static_cast<const L&>(list));
+}
+const std::unordered_map<std::type_index, Decoder>& Decoders() {
+#define ORVANE_DECODER(L) {std::type_index(typeid(L)), &Decode<L>},
+    static const std::unordered_map<std::type_index, Decoder> decoders = {
+        ORVANE_LIST_CLASSES(ORVANE_DECODER)};
+#undef ORVANE_DECODER
+    return decoders;
+}
+
 // The entries of a list object of one of the library's list classes; nullopt for any other.
 std::optional<Json> ListEntries(const Object& object) {
-    if (auto* l = dynamic_cast<const clsListSimple*>(&object))
-        return Entries(*l, [&](Integer i) { return Json(l->GetItem(i)); });
-    if (auto* l = dynamic_cast<const clsListLevel*>(&object))
-        return Entries(*l, [&](Integer i) { return LevelEntry(l->GetName(i), l->GetRank(i)); });
-    if (auto* l = dynamic_cast<const clsListBonus*>(&object))
-        return Entries(*l, [&](Integer i) {
-            // One level per instance the entry grants.
-            Json levels = Json::array();
-            for (int n = 0; n < l->GetNumber(i); ++n)
-                levels.push_back(l->GetLevel(i, static_cast<Integer>(n)));
-            return Json{{"name", l->GetName(i)}, {"number", l->GetNumber(i)}, {"levels", levels}};
-        });
-    if (auto* l = dynamic_cast<const clsListSynergy*>(&object))
-        return Entries(*l, [&](Integer i) {
-            return Json{
-                {"level", l->GetLevel(i)}, {"skill", l->GetSkill(i)}, {"bonus", l->GetBonus(i)}};
-        });
-    if (auto* l = dynamic_cast<const clsListSubSynergy*>(&object))
-        return Entries(*l, [&](Integer i) {
-            return Json{{"level", l->GetLevel(i)},
-                        {"subSkill", l->GetSubSkill(i)},
-                        {"skill", l->GetSkill(i)},
-                        {"bonus", l->GetBonus(i)}};
-        });
-    if (auto* l = dynamic_cast<const clsListOrSimple*>(&object))
-        return Entries(*l, [&](Integer i) {
-            Json set = Json::array();
-            for (int n = 0; n < l->GetNumber(i); ++n)
-                set.push_back(l->GetItem(i, static_cast<Integer>(n)));
-            return set;
-        });
-    if (auto* l = dynamic_cast<const clsListOrLevel*>(&object))
-        return Entries(*l, [&](Integer i) {
-            Json set = Json::array();
-            for (int n = 0; n < l->GetNumber(i); ++n) {
-                const auto at = static_cast<Integer>(n);
-                // Ranks come as decimal text; canonical lists hold 16-bit numbers only.
-                set.push_back(LevelEntry(l->GetName(i, at),
-                                         static_cast<Integer>(std::stoi(l->GetRank(i, at)))));
-            }
-            return set;
-        });
-    if (auto* l = dynamic_cast<const clsListTripleSimple*>(&object))
-        return Entries(*l, [&](Integer i) {
-            return Json{{"class", l->GetClass(i)},
-                        {"oldFeat", l->GetOldFeat(i)},
-                        {"newFeat", l->GetNewFeat(i)}};
-        });
-    return std::nullopt;
+    const auto* list = dynamic_cast<const EncodedList*>(&object);
+    if (!list) return std::nullopt;
+    const auto found = Decoders().find(std::type_index(typeid(*list)));
+    if (found == Decoders().end()) return std::nullopt;
+    return found->second(*list);
 }
 
 std::string ListText(const Object& object) {
-    if (auto* l = dynamic_cast<const clsListSimple*>(&object)) return l->GetList();
-    if (auto* l = dynamic_cast<const clsListLevel*>(&object)) return l->GetList();
-    if (auto* l = dynamic_cast<const clsListBonus*>(&object)) return l->GetList();
-    if (auto* l = dynamic_cast<const clsListSynergy*>(&object)) return l->GetList();
-    if (auto* l = dynamic_cast<const clsListSubSynergy*>(&object)) return l->GetList();
-    if (auto* l = dynamic_cast<const clsListOrSimple*>(&object)) return l->GetList();
-    if (auto* l = dynamic_cast<const clsListOrLevel*>(&object)) return l->GetList();
-    if (auto* l = dynamic_cast<const clsListTripleSimple*>(&object)) return l->GetList();
-    return {};
+    const auto* list = dynamic_cast<const EncodedList*>(&object);
+    return list ? list->GetList() : std::string();
 }
 
 Json Modifiers(const std::string& text) {
