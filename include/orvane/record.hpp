@@ -21,12 +21,12 @@ namespace detail {
 // The description of a record kind: its fields, its text file and its table. It lives
 // inside the library; callers only ever see the classes it describes.
 struct RecordKind;
-struct KindSpec;
+struct KindDescription;
 template <class T>
 struct Describe {
     using R = T;
     static const RecordKind& Kind();
-    static KindSpec Spec();
+    static KindDescription Description();
 };
 struct RecordAccess;
 }  // namespace detail
@@ -146,12 +146,12 @@ class QualitySlots {
     ORVANE_FWD_IN(list, Is) ORVANE_FWD_AT(list, Get, GetItem) ORVANE_FWD_TEXT(list, Text)
 
 // The synergy family core: has, set, count, level, skill and bonus by index.
-#define ORVANE_SYNERGY_CORE(list)                                                                 \
-    ORVANE_FWD_HAS(list, GivesSynergyBonus)                                                       \
-    ORVANE_FWD_SET(list, SetSynergy)                                                              \
-    ORVANE_FWD_SIZE(list, GetNumSynergy)                                                          \
-    ORVANE_FWD_AT(list, GetSynergyLevel, GetLevel) ORVANE_FWD_AT(list, GetSynergySkill, GetSkill) \
-        ORVANE_FWD_AT(list, GetSynergyBonus, GetBonus)
+#define ORVANE_SYNERGY_CORE(list)                  \
+    ORVANE_FWD_HAS(list, GivesSynergyBonus)        \
+    ORVANE_FWD_SET(list, SetSynergy)               \
+    ORVANE_FWD_SIZE(list, GetNumSynergy)           \
+    ORVANE_FWD_AT(list, GetSynergyLevel, GetLevel) \
+    ORVANE_FWD_AT(list, GetSynergySkill, GetSkill) ORVANE_FWD_AT(list, GetSynergyBonus, GetBonus)
 // ... and its by-skill questions.
 #define ORVANE_SYNERGY_BY_SKILL(list)                                    \
     ORVANE_FWD_IN(list, IsSynergySkill)                                  \
@@ -159,40 +159,45 @@ class QualitySlots {
     ORVANE_FWD_BYNAME(list, GetSynergyBonusFromSkill, GetBonusFromSkill)
 
 // The complete family of a name-and-rank list: has, set, count, is, name and rank by index, text.
-#define ORVANE_LEVEL_FAMILY(list, Has, Set, Num, Is, Name, Rank, Text)                    \
-    ORVANE_FWD_HAS(list, Has)                                                             \
-    ORVANE_FWD_SET(list, Set)                                                             \
-    ORVANE_FWD_SIZE(list, Num) ORVANE_FWD_IN(list, Is) ORVANE_FWD_AT(list, Name, GetName) \
-        ORVANE_FWD_AT(list, Rank, GetRank) ORVANE_FWD_TEXT(list, Text)
+#define ORVANE_LEVEL_FAMILY(list, Has, Set, Num, Is, Name, Rank, Text)                            \
+    ORVANE_FWD_HAS(list, Has)                                                                     \
+    ORVANE_FWD_SET(list, Set)                                                                     \
+    ORVANE_FWD_SIZE(list, Num)                                                                    \
+    ORVANE_FWD_IN(list, Is) ORVANE_FWD_AT(list, Name, GetName) ORVANE_FWD_AT(list, Rank, GetRank) \
+        ORVANE_FWD_TEXT(list, Text)
 
 // The complete family of a bonus list: set, has, count, name and number by index, level and
 // quantity by index and instance, text. The _V form takes the instance as a variant too.
-#define ORVANE_BONUS_FAMILY(list, Set, Has, Num, Name, Number, Level, Quantity, Text) \
-    ORVANE_FWD_SET(list, Set)                                                         \
-    ORVANE_FWD_HAS(list, Has)                                                         \
-    ORVANE_FWD_SIZE(list, Num) ORVANE_FWD_AT(list, Name, GetName)                     \
-        ORVANE_FWD_AT(list, Number, GetNumber) ORVANE_FWD_AT2(list, Level, GetLevel)  \
-            ORVANE_FWD_AT2(list, Quantity, GetQuantity) ORVANE_FWD_TEXT(list, Text)
-#define ORVANE_BONUS_FAMILY_V(list, Set, Has, Num, Name, Number, Level, Quantity, Text) \
-    ORVANE_FWD_SET(list, Set)                                                           \
-    ORVANE_FWD_HAS(list, Has)                                                           \
-    ORVANE_FWD_SIZE(list, Num) ORVANE_FWD_AT(list, Name, GetName)                       \
-        ORVANE_FWD_AT(list, Number, GetNumber) ORVANE_FWD_AT2V(list, Level, GetLevel)   \
-            ORVANE_FWD_AT2V(list, Quantity, GetQuantity) ORVANE_FWD_TEXT(list, Text)
+#define ORVANE_BONUS_FAMILY(list, Set, Has, Num, Name, Number, Level, Quantity, Text)     \
+    ORVANE_FWD_SET(list, Set)                                                             \
+    ORVANE_FWD_HAS(list, Has)                                                             \
+    ORVANE_FWD_SIZE(list, Num)                                                            \
+    ORVANE_FWD_AT(list, Name, GetName) ORVANE_FWD_AT(list, Number, GetNumber)             \
+        ORVANE_FWD_AT2(list, Level, GetLevel) ORVANE_FWD_AT2(list, Quantity, GetQuantity) \
+            ORVANE_FWD_TEXT(list, Text)
+#define ORVANE_BONUS_FAMILY_V(list, Set, Has, Num, Name, Number, Level, Quantity, Text)     \
+    ORVANE_FWD_SET(list, Set)                                                               \
+    ORVANE_FWD_HAS(list, Has)                                                               \
+    ORVANE_FWD_SIZE(list, Num)                                                              \
+    ORVANE_FWD_AT(list, Name, GetName) ORVANE_FWD_AT(list, Number, GetNumber)               \
+        ORVANE_FWD_AT2V(list, Level, GetLevel) ORVANE_FWD_AT2V(list, Quantity, GetQuantity) \
+            ORVANE_FWD_TEXT(list, Text)
 
 // The families of alternative-set lists: has, set, count of sets, count within a set, is (in
 // a set), the items (or names and ranks) by set and index, a set's text, the whole text.
-#define ORVANE_OR_SIMPLE_FAMILY(list, Has, Set, NumSets, Num, Is, Item, SetText, Text)             \
-    ORVANE_FWD_HAS(list, Has)                                                                      \
-    ORVANE_FWD_SET(list, Set)                                                                      \
-    ORVANE_FWD_SIZE(list, NumSets) ORVANE_FWD_AT(list, Num, GetNumber) ORVANE_FWD_SET_IN(list, Is) \
-        ORVANE_FWD_AT2(list, Item, GetItem) ORVANE_FWD_AT(list, SetText, GetSetList)               \
+#define ORVANE_OR_SIMPLE_FAMILY(list, Has, Set, NumSets, Num, Is, Item, SetText, Text) \
+    ORVANE_FWD_HAS(list, Has)                                                          \
+    ORVANE_FWD_SET(list, Set)                                                          \
+    ORVANE_FWD_SIZE(list, NumSets)                                                     \
+    ORVANE_FWD_AT(list, Num, GetNumber) ORVANE_FWD_SET_IN(list, Is)                    \
+        ORVANE_FWD_AT2(list, Item, GetItem) ORVANE_FWD_AT(list, SetText, GetSetList)   \
             ORVANE_FWD_TEXT(list, Text)
-#define ORVANE_OR_LEVEL_FAMILY(list, Has, Set, NumSets, Num, Is, Name, Rank, SetText, Text)        \
-    ORVANE_FWD_HAS(list, Has)                                                                      \
-    ORVANE_FWD_SET(list, Set)                                                                      \
-    ORVANE_FWD_SIZE(list, NumSets) ORVANE_FWD_AT(list, Num, GetNumber) ORVANE_FWD_SET_IN(list, Is) \
-        ORVANE_FWD_AT2(list, Name, GetName) ORVANE_FWD_AT2(list, Rank, GetRank)                    \
+#define ORVANE_OR_LEVEL_FAMILY(list, Has, Set, NumSets, Num, Is, Name, Rank, SetText, Text) \
+    ORVANE_FWD_HAS(list, Has)                                                               \
+    ORVANE_FWD_SET(list, Set)                                                               \
+    ORVANE_FWD_SIZE(list, NumSets)                                                          \
+    ORVANE_FWD_AT(list, Num, GetNumber) ORVANE_FWD_SET_IN(list, Is)                         \
+        ORVANE_FWD_AT2(list, Name, GetName) ORVANE_FWD_AT2(list, Rank, GetRank)             \
             ORVANE_FWD_AT(list, SetText, GetSetList) ORVANE_FWD_TEXT(list, Text)
 
 // Every record class lists the members it has beyond its fields once, before the class, as

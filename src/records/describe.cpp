@@ -19,15 +19,15 @@ bool SameName(std::string_view a, std::string_view b) {
 
 RecordKind BuildKind(std::string_view className, const std::type_info& type,
                      std::shared_ptr<Object> (*create)(), bool (*holds)(const Object&),
-                     KindSpec spec) {
+                     KindDescription description) {
     RecordKind k;
     k.className = className;
     k.create = create;
     k.holds = holds;
-    k.overlay = spec.overlay;
-    k.afterClear = spec.afterClear;
-    k.tables = std::move(spec.tables);
-    for (auto& group : spec.fields)
+    k.overlay = description.overlay;
+    k.afterClear = description.afterClear;
+    k.tables = std::move(description.tables);
+    for (auto& group : description.fields)
         for (auto& row : group.rows) k.fields.push_back(row);
 
     auto fault = [&](const std::string& what) {

@@ -582,7 +582,7 @@ struct TableDesc {
 };
 
 // What a description says: the rows, the tables, and how the record loads and clears.
-struct KindSpec {
+struct KindDescription {
     std::vector<FieldGroup> fields;
     std::vector<TableDesc> tables = {};     // none, one, or several for a class stored twice
     bool overlay = false;                   // Load leaves values in place instead of clearing first
@@ -606,20 +606,21 @@ struct RecordKind {
     void Check(const Object& record) const;
 };
 
-// Builds R's description from its spec and checks it: field and column names once each, at
-// most two keys, every row's access made for R. A fault throws std::logic_error naming R.
+// Builds the kind of class R from its description and checks it: field and column names once each,
+// at most two keys, every row's access made for R. A fault throws std::logic_error naming R.
 RecordKind BuildKind(std::string_view className, const std::type_info& type,
                      std::shared_ptr<Object> (*create)(), bool (*holds)(const Object&),
-                     KindSpec spec);
+                     KindDescription description);
 
 template <class R>
-RecordKind BuildKindOf(std::string_view className, KindSpec spec) {
+RecordKind BuildKindOf(std::string_view className, KindDescription description) {
     std::shared_ptr<Object> (*create)() = nullptr;
     if constexpr (std::is_default_constructible_v<R>)
         create = []() -> std::shared_ptr<Object> { return std::make_shared<R>(); };
     return BuildKind(
         className, typeid(R), create,
-        [](const Object& o) { return dynamic_cast<const R*>(&o) != nullptr; }, std::move(spec));
+        [](const Object& o) { return dynamic_cast<const R*>(&o) != nullptr; },
+        std::move(description));
 }
 
 // The description of a record class's own kind, reached from a record.
@@ -656,20 +657,20 @@ bool ReadBoolean(const std::string& line);
 
 }  // namespace OrvaneLib::detail
 
-// Defines the description of class Cls and registers the class for CreateObject; the spec's
+// Defines the description of class Cls and registers the class for CreateObject; the description's
 // body follows the macro, and inside it `R` names the class. ORVANE_DESCRIBE_RECORD also
 // defines the record's Kind().
-#define ORVANE_DESCRIBE(Cls)                                                            \
-    template <>                                                                         \
-    ::OrvaneLib::detail::KindSpec(::OrvaneLib::detail::Describe<Cls>::Spec)();          \
-    template <>                                                                         \
-    const ::OrvaneLib::detail::RecordKind& ::OrvaneLib::detail::Describe<Cls>::Kind() { \
-        static const RecordKind kind = BuildKindOf<Cls>(#Cls, Spec());                  \
-        return kind;                                                                    \
-    }                                                                                   \
-    ORVANE_REGISTER_CLASS(Cls)                                                          \
-    template <>                                                                         \
-    ::OrvaneLib::detail::KindSpec(::OrvaneLib::detail::Describe<Cls>::Spec)()
+#define ORVANE_DESCRIBE(Cls)                                                                 \
+    template <>                                                                              \
+    ::OrvaneLib::detail::KindDescription(::OrvaneLib::detail::Describe<Cls>::Description)(); \
+    template <>                                                                              \
+    const ::OrvaneLib::detail::RecordKind& ::OrvaneLib::detail::Describe<Cls>::Kind() {      \
+        static const RecordKind kind = BuildKindOf<Cls>(#Cls, Description());                \
+        return kind;                                                                         \
+    }                                                                                        \
+    ORVANE_REGISTER_CLASS(Cls)                                                               \
+    template <>                                                                              \
+    ::OrvaneLib::detail::KindDescription(::OrvaneLib::detail::Describe<Cls>::Description)()
 #define ORVANE_DESCRIBE_RECORD(Cls)                                                    \
     template <>                                                                        \
     const ::OrvaneLib::detail::RecordKind& ::OrvaneLib::detail::Describe<Cls>::Kind(); \
