@@ -87,8 +87,10 @@ int main(int argc, char** argv) {
             exports += "mdb-export -I sqlite -b hex " + Quote(file) + " " + Quote(t.name) + "; ";
         fs::remove(converted);
     }
-    const std::string pipeline =
-        "{ mdb-schema " + Quote(file) + " sqlite; " + exports + "} | sqlite3 " + Quote(piped);
+    // mdbtools converts its arguments by the locale: table names such as "Umsätze" need a
+    // UTF-8 one, which a bare machine does not set.
+    const std::string pipeline = "export LC_ALL=C.UTF-8; { mdb-schema " + Quote(file) +
+                                 " sqlite; " + exports + "} | sqlite3 " + Quote(piped);
     const std::string shell = "bash -c " + Quote(pipeline) + " >/dev/null 2>&1";
 
     std::vector<double> converter, baseline, ratios;
