@@ -11,14 +11,7 @@ namespace {
 
 using namespace OrvaneLib;
 
-class CharacterTableTest : public OrvaneTest {
-  protected:
-    std::vector<std::string> Prompts() const {
-        std::vector<std::string> prompts;
-        for (const auto& box : boxes_.boxes()) prompts.push_back(box.prompt);
-        return prompts;
-    }
-};
+class CharacterTableTest : public OrvaneTest {};
 
 TEST_F(CharacterTableTest, SampleContentOfEveryKind) {
     auto db = OpenScratch("", true);
@@ -203,7 +196,7 @@ TEST_F(CharacterTableTest, LabelsAndMessagesOfEveryOperation) {
           "Function: GetClassLevelInfo(X, 0)" + noLevel,
           "Sub: DelClassLevel(, 3)\r\nA Class" + field, "Sub: DelClassLevel(X, -2)" + noLevel})
         expected.push_back(prompt);
-    EXPECT_EQ(Prompts(), expected);
+    EXPECT_EQ(boxes_.prompts(), expected);
 }
 
 TEST_F(CharacterTableTest, ZeroBasedListsAndRowsOfWhichNoneQualifies) {
@@ -244,7 +237,7 @@ TEST_F(CharacterTableTest, SpeciesColumnsNullsAndOlderTables) {
                           ") VALUES ('NoAges', 0, 0, 0, 0, 0, 0, 0, 0, 0, 10, 0, 0, 0, 'Medium');");
     EXPECT_EQ(db->GetSpeciesInfo("NoMove"), nullptr);
     EXPECT_EQ(db->GetSpeciesInfo("NoAges"), nullptr);  // "MaxChild" is there, and null
-    EXPECT_EQ(Prompts(),
+    EXPECT_EQ(boxes_.prompts(),
               (std::vector<std::string>{
                   "Property Get: GetSpeciesInfo(NoMove, False)\r\nInvalid use of Null",
                   "Property Get: GetSpeciesInfo(NoAges, False)\r\nInvalid use of Null"}));
@@ -456,7 +449,7 @@ TEST_F(CharacterTableTest, SkillFeatBonusAndFeatureColumns) {
             VALUES ('Null Flag', 0, 0, NULL, 0, 'Hidden');)");
     EXPECT_EQ(db->GetSkillInfo("Odd"), nullptr);  // a null Boolean fails the read
     EXPECT_EQ(db->GetFeatInfo("Null Flag"), nullptr);
-    EXPECT_EQ(Prompts(),
+    EXPECT_EQ(boxes_.prompts(),
               (std::vector<std::string>{
                   "Property Get: GetSkillInfo(Odd, False)\r\nInvalid use of Null",
                   "Property Get: GetFeatInfo(Null Flag, False)\r\nInvalid use of Null"}));
@@ -528,7 +521,7 @@ TEST_F(CharacterTableTest, ClassesAndClassLevelsDuplicatesAndOlderTables) {
     db->DelClassLevel("Scout", 0);
     EXPECT_EQ(db->GetClassLevelList().size(), 1u);
     const std::string noLevel = "\r\nUnable to locate a Class and/or Level matching your criteria.";
-    EXPECT_EQ(Prompts(),
+    EXPECT_EQ(boxes_.prompts(),
               (std::vector<std::string>{"Function: GetClassLevelInfo(Scout, 1)" + noLevel,
                                         "Sub: DelClassLevel(Scout, 0)" + noLevel}));
 

@@ -31,12 +31,6 @@ struct Result {
     Json Parsed() const { return Json::parse(out); }
 };
 
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 class CliTest : public OrvaneTest {
   protected:
     void SetUp() override {
@@ -49,13 +43,13 @@ class CliTest : public OrvaneTest {
     // Runs the tool with these arguments; its output and errors go through files.
     Result Run(const std::vector<std::string>& args) {
 #ifdef ORVANE_CLI_PATH
-        std::string command = Quote(ORVANE_CLI_PATH);
+        std::string command = ShellQuote(ORVANE_CLI_PATH);
 #else
         std::string command;
 #endif
-        for (const auto& arg : args) command += " " + Quote(arg);
+        for (const auto& arg : args) command += " " + ShellQuote(arg);
         const std::string out = dir_.file("stdout"), err = dir_.file("stderr");
-        command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
+        command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err) + " </dev/null";
         const int status = std::system(command.c_str());
         Result r;
         r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

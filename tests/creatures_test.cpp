@@ -9,14 +9,7 @@ namespace {
 
 using namespace OrvaneLib;
 
-class CreatureTest : public OrvaneTest {
-  protected:
-    std::vector<std::string> Prompts() const {
-        std::vector<std::string> out;
-        for (const auto& b : boxes_.boxes()) out.push_back(b.prompt);
-        return out;
-    }
-};
+class CreatureTest : public OrvaneTest {};
 
 TEST_F(CreatureTest, AbsentTablesGiveEmptyResultsSilently) {
     auto db = OpenScratch(
@@ -114,7 +107,7 @@ TEST_F(CreatureTest, LabelsAndMessages) {
     db->GetCreatureClimateInfo("");
     db->DelCreatureClimate("Ice");
     EXPECT_EQ(
-        Prompts(),
+        boxes_.prompts(),
         (std::vector<std::string>{
             "Property Get: ClassCreatureList\r\nThere are no Creature Class Records in the "
             "Database!",

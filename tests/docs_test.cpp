@@ -14,12 +14,6 @@ namespace {
 
 using Json = nlohmann::json;
 
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 class DocsTest : public OrvaneTest {
   protected:
     static std::string Doc(const std::string& name) {
@@ -29,13 +23,13 @@ class DocsTest : public OrvaneTest {
     // Runs a shell command, its standard output into a file; the output, or a failure.
     std::string Output(const std::string& command) {
         const std::string out = dir_.file("stdout");
-        const int status = std::system((command + " >" + Quote(out) + " 2>&1").c_str());
+        const int status = std::system((command + " >" + ShellQuote(out) + " 2>&1").c_str());
         const std::string output = ReadFile(out);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command << "\n" << output;
         return output;
     }
     std::string Tool(const std::string& args) {
-        return Output(Quote(ORVANE_CLI_PATH) + " " + args);
+        return Output(ShellQuote(ORVANE_CLI_PATH) + " " + args);
     }
 
     // The fenced blocks of a document written ```LANGUAGE, each as its lines.
@@ -178,7 +172,7 @@ TEST_F(DocsTest, TheRecordFileExamplesAreWhatExportWrites) {
         fs::remove(file);
         const std::string command = block[0];  // "orvane export KIND KEY"
         ASSERT_EQ(command.rfind("orvane export ", 0), 0u) << command;
-        Tool("--db " + Quote(db) + " " + command.substr(7) + " " + Quote(file));
+        Tool("--db " + ShellQuote(db) + " " + command.substr(7) + " " + ShellQuote(file));
         std::string expected;
         for (std::size_t i = 1; i < block.size(); ++i) expected += Unquoted(block[i]) + "\r\n";
         EXPECT_EQ(ReadFile(file), expected) << command;
@@ -249,20 +243,20 @@ TEST_F(DocsTest, TheReadmeToolExamplesRunInOrderOnACopyOfTheSample) {
     const auto blocks =
         Blocks(readme.substr(section, readme.find("\n## ", section + 1) - section), "sh");
     ASSERT_EQ(blocks.size(), 1u);
-    std::string script = "set -e\ncd " + Quote(dir_.path().string()) + "\norvane() { " +
-                         Quote(ORVANE_CLI_PATH) + " \"$@\" >/dev/null; }\n";
+    std::string script = "set -e\ncd " + ShellQuote(dir_.path().string()) + "\norvane() { " +
+                         ShellQuote(ORVANE_CLI_PATH) + " \"$@\" >/dev/null; }\n";
     for (const auto& line : blocks[0]) {
         // Only commands that create a database may go without --db: the bundled sample is
         // never written to.
         EXPECT_TRUE(line.find("--db ") != std::string::npos || line.rfind("orvane init", 0) == 0 ||
                     line.rfind("orvane kinds", 0) == 0 || line.rfind("orvane attacks", 0) == 0)
             << line;
-        script += "echo " + Quote(line) + " >&2\n" + line + "\n";
+        script += "echo " + ShellQuote(line) + " >&2\n" + line + "\n";
     }
     const std::string file = dir_.file("readme.sh");
     WriteFile(file, script);
     const std::string bundled = ReadFile(std::getenv("ORVANE_TEST_SAMPLE_DB"));
-    Output("sh " + Quote(file));
+    Output("sh " + ShellQuote(file));
     EXPECT_EQ(ReadFile(std::getenv("ORVANE_TEST_SAMPLE_DB")), bundled);
 }
 
@@ -270,7 +264,7 @@ TEST_F(DocsTest, TheReadmeToolExamplesRunInOrderOnACopyOfTheSample) {
 TEST_F(DocsTest, TheManPageShowsEveryCommandWithItsHelp) {
     if (std::system("command -v man >/dev/null 2>&1") != 0) GTEST_SKIP() << "man is not installed";
     std::string page =
-        Output("MANWIDTH=120 MANPAGER=cat PAGER=cat man -l " + Quote(ORVANE_MAN_PAGE));
+        Output("MANWIDTH=120 MANPAGER=cat PAGER=cat man -l " + ShellQuote(ORVANE_MAN_PAGE));
     // Plain text: overstruck letters and terminal escapes taken out.
     std::string plain;
     for (std::size_t i = 0; i < page.size(); ++i) {

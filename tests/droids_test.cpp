@@ -10,14 +10,7 @@ namespace {
 
 using namespace OrvaneLib;
 
-class DroidTest : public OrvaneTest {
-  protected:
-    std::vector<std::string> Prompts() const {
-        std::vector<std::string> out;
-        for (const auto& b : boxes_.boxes()) out.push_back(b.prompt);
-        return out;
-    }
-};
+class DroidTest : public OrvaneTest {};
 
 TEST(DroidRecords, ModifiersAndVariantIndexes) {
     clsDroidDegree degree;
@@ -186,7 +179,7 @@ TEST_F(DroidTest, LabelsAndMessagesDifferBetweenReadAndDelete) {
     db->DelDroidMakers("X");
     db->DelDroidQuirks("X");
     EXPECT_EQ(
-        Prompts(),
+        boxes_.prompts(),
         (std::vector<std::string>{
             "Property Get: DroidBonusList\r\nThere are no Droid Bonus Records in the Database!",
             "Property Get: DroidDegreeList\r\nThere are no Droid Degree Records in the Database!",

@@ -20,11 +20,6 @@ class GearTest : public OrvaneTest {
         rs.MoveFirst();
         return Cell(rs, column).IsNull();
     }
-    std::vector<std::string> Prompts() const {
-        std::vector<std::string> out;
-        for (const auto& b : boxes_.boxes()) out.push_back(b.prompt);
-        return out;
-    }
 };
 
 TEST(GearAnswers, AbilityNamesExpandOnTheirFirstThreeLettersOnly) {
@@ -231,7 +226,7 @@ TEST_F(GearTest, LabelsAndMessagesOfEmptyTablesKeysAndMissingRows) {
     db->GetEquipmentInfo("Rope");
     db->DelEquipment("Rope");
     EXPECT_EQ(
-        Prompts(),
+        boxes_.prompts(),
         (std::vector<std::string>{
             "Property Get: GetArmorList\r\nThere are no Armor Records in the Database!",
             "Property Get: GetWeaponList\r\nThere are no Weapon Records in the Database!",

@@ -82,12 +82,6 @@ class Sql {
     sqlite3* db_ = nullptr;
 };
 
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 // The stored day counts of a Date/Time column, read through libmdb's own row loop.
 std::vector<double> StoredDays(const std::string& file, const char* table, const char* column) {
     std::vector<double> days;
@@ -254,11 +248,11 @@ TEST_F(JetTest, NwindCellsAgreeWithWhatTheFileHolds) {
     // a UTF-8 one (a bare machine runs in C); any export that fails stops the pipeline.
     const std::string reference = dir_.file("reference.db"), script = dir_.file("reference.sql");
     const std::string pipeline =
-        "export LC_ALL=C.UTF-8; { mdb-schema " + Quote(kNwind) + " sqlite && mdb-tables -1 " +
-        Quote(kNwind) +
+        "export LC_ALL=C.UTF-8; { mdb-schema " + ShellQuote(kNwind) + " sqlite && mdb-tables -1 " +
+        ShellQuote(kNwind) +
         " | while IFS= read -r t; do mdb-export -I sqlite -b hex -D '%Y-%m-%d %H:%M:%S' " +
-        Quote(kNwind) + " \"$t\" || exit 1; done; } > " + Quote(script) + " && sqlite3 " +
-        Quote(reference) + " < " + Quote(script);
+        ShellQuote(kNwind) + " \"$t\" || exit 1; done; } > " + ShellQuote(script) + " && sqlite3 " +
+        ShellQuote(reference) + " < " + ShellQuote(script);
     ASSERT_EQ(std::system(pipeline.c_str()), 0);
     Sql mine(target_), ref(reference);
     std::size_t cells = 0, breaks = 0;

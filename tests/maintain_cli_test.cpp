@@ -21,21 +21,15 @@ struct Outcome {
     Json Parsed() const { return Json::parse(out); }
 };
 
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 class MaintainCliTest : public OrvaneTest {
   protected:
     void SetUp() override { sample_ = MakeDatabase("sample.mdb", true); }
 
     Outcome On(const std::string& db, const std::vector<std::string>& args) {
-        std::string command = Quote(ORVANE_CLI_PATH) + " --db " + Quote(db);
-        for (const auto& arg : args) command += " " + Quote(arg);
+        std::string command = ShellQuote(ORVANE_CLI_PATH) + " --db " + ShellQuote(db);
+        for (const auto& arg : args) command += " " + ShellQuote(arg);
         const std::string out = dir_.file("stdout"), err = dir_.file("stderr");
-        command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
+        command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err) + " </dev/null";
         const int status = std::system(command.c_str());
         Outcome r;
         r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -50,7 +44,8 @@ class MaintainCliTest : public OrvaneTest {
     }
     std::string Fresh(const std::string& name) {
         const std::string path = dir_.file(name);
-        const std::string command = Quote(ORVANE_CLI_PATH) + " init " + Quote(path) + " >/dev/null";
+        const std::string command =
+            ShellQuote(ORVANE_CLI_PATH) + " init " + ShellQuote(path) + " >/dev/null";
         EXPECT_EQ(std::system(command.c_str()), 0);
         return path;
     }

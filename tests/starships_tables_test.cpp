@@ -14,11 +14,6 @@ using namespace starships;
 
 class StarshipTablesTest : public OrvaneTest {
   protected:
-    std::vector<std::string> Prompts() const {
-        std::vector<std::string> out;
-        for (const auto& box : boxes_.boxes()) out.push_back(box.prompt);
-        return out;
-    }
     // The first cell of a query against the installed database, as text ("NULL" for null).
     std::string Cell(const std::string& sql) {
         auto db = Connect(DefaultDatabasePath());
@@ -50,7 +45,7 @@ TEST_F(StarshipTablesTest, SampleShipsAndStationsListApart) {
     ASSERT_NE(shields, nullptr);
     EXPECT_FALSE(shields->HasDoubleCost());  // a null double-cost column
     EXPECT_EQ(db->GetVehicleWeaponInfo("Thumper Mortar")->Range, 120);
-    EXPECT_EQ(Prompts(), std::vector<std::string>{});
+    EXPECT_EQ(boxes_.prompts(), std::vector<std::string>{});
 }
 
 TEST_F(StarshipTablesTest, ShipsOnlyTableListsNothingForStations) {
@@ -62,9 +57,10 @@ TEST_F(StarshipTablesTest, ShipsOnlyTableListsNothingForStations) {
     EXPECT_EQ(ships.LBound(), 1);
     EXPECT_EQ(Values(ships), (std::vector<std::string>{"10", "30"}));  // a null never matches
     EXPECT_EQ(db->StarshipCrewInfo(20), nullptr);
-    EXPECT_EQ(Prompts(), (std::vector<std::string>{
-                             "Property Get: StarshipCrewInfo(20, False)\r\nUnable to locate a "
-                             "Starship Crew matching your criteria."}));
+    EXPECT_EQ(
+        boxes_.prompts(),
+        (std::vector<std::string>{"Property Get: StarshipCrewInfo(20, False)\r\nUnable to locate a "
+                                  "Starship Crew matching your criteria."}));
 }
 
 TEST_F(StarshipTablesTest, StationFlagPicksTheRowToReadAndDelete) {
@@ -84,7 +80,7 @@ TEST_F(StarshipTablesTest, StationFlagPicksTheRowToReadAndDelete) {
     db->AddStarshipLife(&station);
     EXPECT_EQ(db->StarshipLifeInfo(12, true)->MaxCrew, 9);
     EXPECT_TRUE(db->StarshipCrewList(true).IsEmptyForm());
-    EXPECT_EQ(Prompts(), std::vector<std::string>{});
+    EXPECT_EQ(boxes_.prompts(), std::vector<std::string>{});
 }
 
 TEST_F(StarshipTablesTest, NegativeNumberKeysDeleteNothingAndZeroIsAKey) {
@@ -92,15 +88,16 @@ TEST_F(StarshipTablesTest, NegativeNumberKeysDeleteNothingAndZeroIsAKey) {
     db->DelStarshipCost(-1);
     db->DelStarshipCrew(-1);
     db->DelStarshipHull(-3, true);
-    EXPECT_EQ(Prompts(), std::vector<std::string>{});
+    EXPECT_EQ(boxes_.prompts(), std::vector<std::string>{});
     EXPECT_EQ(db->StarshipCostList().size(), 3u);
     EXPECT_EQ(db->StarshipCrewList().size(), 3u);
     EXPECT_EQ(db->StarshipHullList(true).size(), 1u);
     db->DelStarshipCost(0);
     EXPECT_EQ(db->StarshipCostInfo(0), nullptr);
-    EXPECT_EQ(Prompts(), (std::vector<std::string>{
-                             "Property Get: StarshipCostInfo(0)\r\nUnable to locate a Starship "
-                             "Cost matching your criteria."}));
+    EXPECT_EQ(boxes_.prompts(),
+              (std::vector<std::string>{
+                  "Property Get: StarshipCostInfo(0)\r\nUnable to locate a Starship "
+                  "Cost matching your criteria."}));
 }
 
 // One kind on a database that holds its table without rows. `run` lists, reads a missing
@@ -329,7 +326,7 @@ TEST_F(StarshipTablesTest, EveryKindReportsItsOwnLabelsAndMessages) {
         SCOPED_TRACE(kind.table);
         boxes_.clear();
         EXPECT_TRUE(kind.run(*db, true));
-        EXPECT_EQ(Prompts(), kind.Prompts());
+        EXPECT_EQ(boxes_.prompts(), kind.Prompts());
         // The add went through without a report.
         EXPECT_EQ(Cell(std::string("SELECT COUNT(*) FROM ") + kind.table), "1");
     }
@@ -343,7 +340,7 @@ TEST_F(StarshipTablesTest, AbsentTablesAreSilentForEveryOperation) {
         SCOPED_TRACE(kind.table);
         EXPECT_TRUE(kind.run(*db, false));
     }
-    EXPECT_EQ(Prompts(), std::vector<std::string>{});
+    EXPECT_EQ(boxes_.prompts(), std::vector<std::string>{});
     // A missing key is reported before the table is looked for.
     EXPECT_EQ(db->StarshipSizeInfo(""), nullptr);
     EXPECT_EQ(boxes_.size(), 1u);
@@ -399,7 +396,7 @@ TEST_F(StarshipTablesTest, EveryKindRoundTripsThroughItsTable) {
     clsVehicleWeapon vehicle = VehicleWeapon();
     db->AddVehicleWeapon(&vehicle);
     same(vehicle, db->GetVehicleWeaponInfo("Flechette Pod"));
-    EXPECT_EQ(Prompts(), std::vector<std::string>{});
+    EXPECT_EQ(boxes_.prompts(), std::vector<std::string>{});
 
     // The columns the rules name, spellings included.
     EXPECT_EQ(Cell("SELECT MinLenght || ',' || MaxLenght || ',' || MinMass || ',' || Class "
@@ -456,7 +453,7 @@ TEST_F(StarshipTablesTest, NullsInAlwaysReadColumnsFailTheRead) {
     auto noRange = db->GetVehicleWeaponInfo("No Range");  // read only when not null
     ASSERT_NE(noRange, nullptr);
     EXPECT_EQ(noRange->Range, 0);
-    EXPECT_EQ(Prompts(),
+    EXPECT_EQ(boxes_.prompts(),
               (std::vector<std::string>{
                   "Property Get: StarshipEngineInfo(20, False)\r\nInvalid use of Null",
                   "Property Get: StarshipCrewInfo(10, True)\r\nInvalid use of Null",
@@ -481,7 +478,7 @@ TEST_F(StarshipTablesTest, OlderStarshipWeaponTablesWithoutTheNewerColumns) {
     clsStarshipWeapon weapon = StarshipWeapon();
     db->AddStarshipWeapon(&weapon);
     EXPECT_EQ(db->StarshipWeaponList().size(), 2u);
-    EXPECT_EQ(Prompts(), std::vector<std::string>{});
+    EXPECT_EQ(boxes_.prompts(), std::vector<std::string>{});
 }
 
 TEST_F(StarshipTablesTest, VehicleRangeColumnUnderEitherName) {
@@ -499,7 +496,7 @@ TEST_F(StarshipTablesTest, VehicleRangeColumnUnderEitherName) {
         auto back = db->GetVehicleWeaponInfo("Flechette Pod");
         ASSERT_NE(back, nullptr);
         EXPECT_EQ(back->Range, 75);
-        EXPECT_EQ(Prompts(), std::vector<std::string>{});
+        EXPECT_EQ(boxes_.prompts(), std::vector<std::string>{});
     }
     // A table with both reads and writes only "Ramge".
     auto db = OpenScratch("ALTER TABLE tblVehicleWeapons ADD COLUMN \"Range\" INTEGER;");

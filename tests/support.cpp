@@ -33,6 +33,18 @@ MessageCapture::MessageCapture() {
 
 MessageCapture::~MessageCapture() { OrvaneLib::SetMessageBoxHandler(previous_); }
 
+std::vector<std::string> MessageCapture::prompts() const {
+    std::vector<std::string> out;
+    for (const auto& box : boxes_) out.push_back(box.prompt);
+    return out;
+}
+
+std::string ShellQuote(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 OrvaneTest::OrvaneTest() {
     libDir_ = dir_.file("lib");
     regDir_ = dir_.file("registry");

@@ -44,6 +44,7 @@ class MessageCapture {
     void clear() { boxes_.clear(); }
     std::size_t size() const { return boxes_.size(); }
     const Box& last() const { return boxes_.back(); }
+    std::vector<std::string> prompts() const;
 
   private:
     std::vector<Box> boxes_;
@@ -80,6 +81,9 @@ class OrvaneTest : public ::testing::Test {
     std::string regDir_;
     MessageCapture boxes_;
 };
+
+// An argument quoted for the shell: 'it'\''s'.
+std::string ShellQuote(const std::string& arg);
 
 // Direct access to a database file, to check what an operation stored. Failures throw
 // std::runtime_error with the engine's message.

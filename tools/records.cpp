@@ -22,12 +22,6 @@ std::string KeyNames(const KindInfo& kind) {
     return text;
 }
 
-std::string Quoted(const std::vector<std::string>& keys) {
-    std::string text;
-    for (const auto& key : keys) text += (text.empty() ? "'" : "', '") + key;
-    return text + "'";
-}
-
 // The keys a kind's operations take, from the command line. A kind with two keys also takes
 // them as one "first:second" argument, the form its list shows.
 std::vector<std::string> KeysOf(const KindInfo& kind, std::vector<std::string> args) {
@@ -67,14 +61,14 @@ std::shared_ptr<Object> ReadRecord(Session& session, const KindInfo& kind,
         Result<std::shared_ptr<Object>> other;
         session.Quietly([&] { other = kind.TryRead(session.Db(), keys, false, !station); });
         if (other.value && station)
-            Fail("no " + kind.Name() + " station row " + Quoted(keys) +
+            Fail("no " + kind.Name() + " station row " + QuotedKeys(keys) +
                  "; there is an ordinary row: leave out --station");
         if (other.value)
-            Fail("no " + kind.Name() + " record " + Quoted(keys) +
+            Fail("no " + kind.Name() + " record " + QuotedKeys(keys) +
                  "; there is a station row: add --station");
     }
     if (!read.status.Quiet()) session.ShowStatus(read.status);
-    Fail(session.BoxesShown() ? "" : "no " + kind.Name() + " record " + Quoted(keys));
+    Fail(session.BoxesShown() ? "" : "no " + kind.Name() + " record " + QuotedKeys(keys));
 }
 
 void FailOnReports(Session& session, int before) {
@@ -219,7 +213,7 @@ void Export(Session& session, const ExportOptions& o) {
     const int before = session.BoxesShown();
     kind.Save(*record, file);
     FailOnReports(session, before);
-    std::cout << "Saved " << kind.Name() << " " << Quoted(keys) << " to " << file << "\n";
+    std::cout << "Saved " << kind.Name() << " " << QuotedKeys(keys) << " to " << file << "\n";
 }
 
 struct ImportOptions {
@@ -231,7 +225,7 @@ struct ImportOptions {
 void Import(Session& session, const ImportOptions& o) {
     const KindInfo kind = RequireKind(o.kind);
     const auto record = StoreRecordFromFile(session, kind, o.file, o.force, false);
-    std::cout << "Added " << kind.Name() << " " << Quoted(RecordKeys(kind, *record)) << "\n";
+    std::cout << "Added " << kind.Name() << " " << QuotedKeys(RecordKeys(kind, *record)) << "\n";
 }
 
 struct DeleteOptions {
@@ -250,7 +244,7 @@ void Delete(Session& session, const DeleteOptions& o) {
     const int before = session.BoxesShown();
     kind.Delete(session.Db(), keys, o.station);
     FailOnReports(session, before);
-    std::cout << "Deleted " << kind.Name() << " " << Quoted(keys) << "\n";
+    std::cout << "Deleted " << kind.Name() << " " << QuotedKeys(keys) << "\n";
 }
 
 }  // namespace

@@ -12,12 +12,6 @@ using namespace OrvaneLib;
 
 namespace {
 
-std::string Quoted(const std::vector<std::string>& keys) {
-    std::string text;
-    for (const auto& key : keys) text += (text.empty() ? "'" : "', '") + key;
-    return text + "'";
-}
-
 // Stores the record, after deleting the one it replaces, in one transaction.
 Status Store(Session& session, const KindInfo& kind, const Object& record, bool replace) {
     clsDatabase& db = session.Db();
@@ -29,7 +23,7 @@ Status Store(Session& session, const KindInfo& kind, const Object& record, bool 
         st = kind.TryDelete(db, RecordKeys(kind, record), RecordStation(kind, record));
         if (st.Code() == StatusCode::NotFound) {
             db.Rollback();
-            Fail("no stored " + kind.Name() + " " + Quoted(RecordKeys(kind, record)) +
+            Fail("no stored " + kind.Name() + " " + QuotedKeys(RecordKeys(kind, record)) +
                  (RecordStation(kind, record) ? " (station)" : "") +
                  " to replace; 'orvane import' adds a new one");
         }
@@ -99,7 +93,7 @@ void AddReplaceCommand(CLI::App& app, Session& session) {
     cmd->callback([&session, o] {
         const KindInfo kind = RequireKind(o->kind);
         const auto record = StoreRecordFromFile(session, kind, o->file, o->force, true);
-        std::cout << "Replaced " << kind.Name() << " " << Quoted(RecordKeys(kind, *record))
+        std::cout << "Replaced " << kind.Name() << " " << QuotedKeys(RecordKeys(kind, *record))
                   << (RecordStation(kind, *record) ? " (station)" : "") << "\n";
     });
 }

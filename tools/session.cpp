@@ -97,6 +97,12 @@ std::string Suggestion(const std::string& wanted, const std::vector<std::string>
     return text + "?)";
 }
 
+std::string QuotedKeys(const std::vector<std::string>& keys) {
+    std::string text;
+    for (const auto& key : keys) text += (text.empty() ? "'" : "', '") + key;
+    return text + "'";
+}
+
 std::string BoxLine(const std::string& prompt, const std::string& title) {
     // The library separates a label from its message with CR LF; a lone CR or LF inside a
     // key or a message must not split the report over two lines either.

@@ -51,6 +51,9 @@ std::vector<std::string> ClosestNames(const std::string& wanted,
 // " (did you mean 'a' or 'b'?)" for the closest names, or nothing when none is close.
 std::string Suggestion(const std::string& wanted, const std::vector<std::string>& names);
 
+// Keys as messages name them: "'Beast', '1'".
+std::string QuotedKeys(const std::vector<std::string>& keys);
+
 // One message box as one line: the title, then the prompt with each line break made ": ".
 std::string BoxLine(const std::string& prompt, const std::string& title);
 
