@@ -13,6 +13,24 @@ def new_homeworld(name):
     return world
 
 
+def run_threads(work, count):
+    """Runs work(0) .. work(count - 1) on threads of their own; returns what they raised."""
+    errors = []
+
+    def guarded(i):
+        try:
+            work(i)
+        except Exception as e:  # noqa: BLE001  (returned to the test)
+            errors.append(e)
+
+    threads = [threading.Thread(target=guarded, args=(i,)) for i in range(count)]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    return errors
+
+
 def test_database_work_lets_other_python_threads_run(sample, boxes):
     """An add waits for a lock that only this thread's Python code can release: it succeeds
     only if the add waits without holding the interpreter lock."""
@@ -44,27 +62,18 @@ def test_threads_with_their_own_databases(tmp_path, boxes):
         path = str(tmp_path / f"rules-{i}.mdb")
         orvane.CreateRulesDatabase(path, True)
         paths.append(path)
-    errors = []
 
     def work(i):
-        try:
-            db = orvane.clsDatabase()
-            db.Name = paths[i]
-            with db:
-                db.BeginTrans()
-                for n in range(200):
-                    db.AddHomeworld(new_homeworld(f"World {i}-{n}"))
-            for n in range(0, 200, 20):
-                assert db.HomeworldInfo(f"World {i}-{n}").Sector == "Threaded"
-        except Exception as e:  # noqa: BLE001  (reported below)
-            errors.append(e)
+        db = orvane.clsDatabase()
+        db.Name = paths[i]
+        with db:
+            db.BeginTrans()
+            for n in range(200):
+                db.AddHomeworld(new_homeworld(f"World {i}-{n}"))
+        for n in range(0, 200, 20):
+            assert db.HomeworldInfo(f"World {i}-{n}").Sector == "Threaded"
 
-    threads = [threading.Thread(target=work, args=(i,)) for i in range(4)]
-    for t in threads:
-        t.start()
-    for t in threads:
-        t.join()
-    assert errors == [] and boxes == []
+    assert run_threads(work, 4) == [] and boxes == []
     for i, path in enumerate(paths):
         db = orvane.clsDatabase()
         db.Name = path
@@ -74,26 +83,17 @@ def test_threads_with_their_own_databases(tmp_path, boxes):
 
 
 def test_one_database_shared_by_several_threads(db):
-    errors = []
     species = list(db.SpeciesList())
 
     def work(i):
-        try:
-            for n in range(30):
-                db.AddHomeworld(new_homeworld(f"Shared {i}-{n}"))
-                record = db.GetSpeciesInfo(species[n % len(species)], True)
-                assert record.Name == species[n % len(species)]
-                if n % 2:
-                    db.DelHomeworld(f"Shared {i}-{n}")
-        except Exception as e:  # noqa: BLE001
-            errors.append(e)
+        for n in range(30):
+            db.AddHomeworld(new_homeworld(f"Shared {i}-{n}"))
+            record = db.GetSpeciesInfo(species[n % len(species)], True)
+            assert record.Name == species[n % len(species)]
+            if n % 2:
+                db.DelHomeworld(f"Shared {i}-{n}")
 
-    threads = [threading.Thread(target=work, args=(i,)) for i in range(4)]
-    for t in threads:
-        t.start()
-    for t in threads:
-        t.join()
-    assert errors == []
+    assert run_threads(work, 4) == []
     names = set(db.HomeworldList())
     for i in range(4):
         assert {f"Shared {i}-{n}" for n in range(0, 30, 2)} <= names
